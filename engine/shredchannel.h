@@ -1,0 +1,35 @@
+// Hands the worker's messages to the GUI thread one at a time, synchronously
+// and in order. Both sides spin briefly on a shared state before they block:
+// a plain SendMessageA round trip costs far more than a 64 KiB write into
+// the cache, and the worker waits for every progress message to be handled.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+#include "classlib/Classes.h"
+
+class TShredChannel {
+public:
+    explicit TShredChannel(HWND window) : FWindow(window) {}
+
+    // Worker side: returns once the GUI thread has handled the message. When
+    // the GUI thread does not pick it up within the spin, it goes by
+    // SendMessageA, which any message loop of the GUI thread delivers.
+    void Send(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // GUI side: waits at most timeoutMs for a message of the worker, the end
+    // of the worker, or any input of the GUI thread's own queue.
+    void Wait(const TThread& worker, DWORD timeoutMs);
+    // GUI side: handles the message the worker is waiting on, if there is one.
+    bool Serve();
+
+private:
+    enum State : int32_t { Idle, Posted, Taken, Done, Sending };
+
+    HWND FWindow;
+    std::atomic<int32_t> FState{Idle};
+    UINT FMsg = 0;
+    WPARAM FWParam = 0;
+    LPARAM FLParam = 0;
+};
