@@ -1,1 +1,105 @@
 #include "tests/engine/engine_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "classlib/SysUtils.h"
+
+namespace {
+
+void RemoveTree(const AnsiString& path)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            AnsiString name = data.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            AnsiString full = path + "\\" + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(full);
+            } else {
+                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(full.c_str());
+            }
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+TScratchFolder::TScratchFolder()
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    static int counter = 0;
+    FPath = AnsiString(temp) + "variruvu-engine-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++counter);
+    CreateDirectoryA(FPath.c_str(), nullptr);
+}
+
+TScratchFolder::~TScratchFolder()
+{
+    RemoveTree(FPath);
+}
+
+void WriteBytes(const AnsiString& path, const Bytes& data)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    ASSERT_TRUE(out.good()) << path;
+}
+
+Bytes ReadBytes(const AnsiString& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+Bytes Filled(size_t size, uint8_t value)
+{
+    return Bytes(size, value);
+}
+
+int32_t ClusterSizeAt(const AnsiString& path)
+{
+    char root[MAX_PATH];
+    GetVolumePathNameA(path.c_str(), root, MAX_PATH);
+    DWORD spc = 0, bps = 0, freeClusters = 0, total = 0;
+    GetDiskFreeSpaceA(root, &spc, &bps, &freeClusters, &total);
+    return static_cast<int32_t>(spc * bps);
+}
+
+AnsiString MakeHardLink(const AnsiString& path)
+{
+    AnsiString link = path + ".link";
+    EXPECT_TRUE(CreateHardLinkA(link.c_str(), path.c_str(), nullptr)) << "hard link for " << path;
+    return link;
+}
+
+TRecordedShred::TRecordedShred(TVariruvuMethod method) : FComponent(std::make_unique<TSafetyDelete>(nullptr))
+{
+    FComponent->SelectMethod(method);
+    FComponent->SetOnProgress(TVariruvuProgressEvent::FromFunction([this](TObject* sender, uint8_t all, uint8_t pass) {
+        EXPECT_EQ(sender, FComponent.get());
+        FProgress.push_back({all, pass});
+        if (FProgress.size() == FStopAt)
+            FComponent->Cancel();
+    }));
+    FComponent->SetOnCompleted(TNotifyEvent::FromFunction([this](TObject* sender) {
+        EXPECT_EQ(sender, FComponent.get());
+        ++FCompletions;
+    }));
+}
+
+int32_t TRecordedShred::Shred(const AnsiString& path)
+{
+    FProgress.clear();
+    FCompletions = 0;
+    return FComponent->ShredFile(path);
+}
