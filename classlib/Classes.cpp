@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 
 #include "classlib/SysUtils.h"
 
@@ -93,62 +94,114 @@ void TComponent::Notification(TComponent*, TOperation) {}
 
 // ---- TThread ----
 
-TThread::TThread(bool CreateSuspended) : FSuspended(CreateSuspended)
+// Runs thread bodies on parked system threads, creating one only when none is free.
+class TThreadRunner {
+public:
+    static TThreadRunner& Instance()
+    {
+        // Never destroyed: parked threads may still wait on it while the process ends.
+        static TThreadRunner& runner = *new TThreadRunner;
+        return runner;
+    }
+
+    void Start(TThread* body)
+    {
+        TParked* parked = nullptr;
+        {
+            std::lock_guard<std::mutex> lock(FLock);
+            if (!FIdle.empty()) {
+                parked = FIdle.back();
+                FIdle.pop_back();
+            }
+        }
+        if (!parked) {
+            auto fresh = std::make_unique<TParked>();
+            fresh->Runner = this;
+            fresh->Go = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+            HANDLE thread = fresh->Go ? CreateThread(nullptr, 0, &TThreadRunner::Park, fresh.get(), 0, nullptr) : nullptr;
+            if (!thread) {
+                if (fresh->Go)
+                    CloseHandle(fresh->Go);
+                throw EThread(L"Thread creation error: " + SysErrorMessage(GetLastError()));
+            }
+            CloseHandle(thread);
+            parked = fresh.release();  // owned by its own system thread from now on
+        }
+        parked->Body = body;
+        SetEvent(parked->Go);
+    }
+
+private:
+    struct TParked {
+        TThreadRunner* Runner = nullptr;
+        HANDLE Go = nullptr;
+        TThread* Body = nullptr;
+    };
+
+    static constexpr size_t MaxIdle = 4;
+
+    static DWORD WINAPI Park(LPVOID param)
+    {
+        std::unique_ptr<TParked> self(static_cast<TParked*>(param));
+        for (;;) {
+            WaitForSingleObject(self->Go, INFINITE);
+            self->Body->Run();
+            std::lock_guard<std::mutex> lock(self->Runner->FLock);
+            if (self->Runner->FIdle.size() >= MaxIdle)
+                break;
+            self->Runner->FIdle.push_back(self.get());
+        }
+        CloseHandle(self->Go);
+        return 0;
+    }
+
+    std::mutex FLock;
+    std::vector<TParked*> FIdle;
+};
+
+TThread::TThread(bool CreateSuspended)
 {
-    FHandle = CreateThread(nullptr, 0, &TThread::ThreadProc, this, CREATE_SUSPENDED, &FThreadID);
-    if (!FHandle)
+    FEnded = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    if (!FEnded)
         throw EThread(L"Thread creation error: " + SysErrorMessage(GetLastError()));
     if (!CreateSuspended)
-        ResumeThread(FHandle);
+        Resume();
 }
 
 TThread::~TThread()
 {
-    if (FHandle) {
-        if (GetCurrentThreadId() != FThreadID) {
-            // A thread that never ran is released without running its body.
-            if (FSuspended) {
-                FTerminated.store(true);
-                FSkipBody = true;
-                FSuspended = false;
-                ResumeThread(FHandle);
-            }
-            WaitForSingleObject(FHandle, INFINITE);
-        }
-        CloseHandle(FHandle);
-    }
+    if (FStarted && GetCurrentThreadId() != FThreadID.load())
+        WaitForSingleObject(FEnded, INFINITE);
+    CloseHandle(FEnded);
 }
 
 void TThread::Resume()
 {
-    if (FSuspended) {
-        FSuspended = false;
-        ResumeThread(FHandle);
-    }
+    if (FStarted)
+        return;
+    FStarted = true;
+    TThreadRunner::Instance().Start(this);
 }
 
-DWORD TThread::WaitFor()
+void TThread::WaitFor()
 {
-    WaitForSingleObject(FHandle, INFINITE);
-    DWORD code = 0;
-    GetExitCodeThread(FHandle, &code);
-    return code;
+    if (FStarted)
+        WaitForSingleObject(FEnded, INFINITE);
 }
 
-DWORD WINAPI TThread::ThreadProc(LPVOID param)
+void TThread::Run()
 {
-    auto* self = static_cast<TThread*>(param);
-    if (!self->FSkipBody) {
-        try {
-            self->ThreadMain();
-        } catch (...) {
-            // A body that throws ends its own thread, not the process.
-        }
+    FThreadID.store(GetCurrentThreadId());
+    try {
+        ThreadMain();
+    } catch (...) {
+        // A body that throws ends itself, not the process.
     }
-    self->FTerminated.store(true);
-    if (self->FFreeOnTerminate && !self->FSkipBody)
-        std::unique_ptr<TThread> release(self);
-    return 0;
+    FTerminated.store(true);
+    const bool freeSelf = FFreeOnTerminate;
+    SetEvent(FEnded);
+    if (freeSelf)
+        std::unique_ptr<TThread> release(this);
 }
 
 // ---- the hidden utility window ----

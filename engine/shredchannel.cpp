@@ -39,41 +39,62 @@ bool SpinUntil(Pred done)
 
 }  // namespace
 
+TShredChannel::TShredChannel(HWND window) : FWindow(window), FWake(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
+
+TShredChannel::~TShredChannel()
+{
+    if (FWake)
+        CloseHandle(FWake);
+}
+
 void TShredChannel::Send(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     FMsg = msg;
     FWParam = wParam;
     FLParam = lParam;
-    FState.store(Posted, std::memory_order_release);
+    FState.store(Posted);
+    if (FGuiBlocked.load())
+        SetEvent(FWake);
 
-    if (!SpinUntil([this] { return FState.load(std::memory_order_acquire) == Done; })) {
+    if (!SpinUntil([this] { return FState.load() == Done; })) {
         int32_t expected = Posted;
-        if (FState.compare_exchange_strong(expected, Sending, std::memory_order_acq_rel)) {
+        if (FState.compare_exchange_strong(expected, Sending)) {
             SendMessageA(FWindow, msg, wParam, lParam);
-            FState.store(Idle, std::memory_order_release);
+            FState.store(Idle);
             return;
         }
         // The GUI thread took it just now: it is being handled.
-        while (FState.load(std::memory_order_acquire) != Done)
-            SwitchToThread();
+        for (int i = 0; FState.load() != Done; ++i) {
+            if (i < 1000)
+                SwitchToThread();
+            else
+                Sleep(1);
+        }
     }
-    FState.store(Idle, std::memory_order_release);
+    FState.store(Idle);
 }
 
 void TShredChannel::Wait(const TThread& worker, DWORD timeoutMs)
 {
-    if (SpinUntil([&] { return FState.load(std::memory_order_acquire) == Posted || worker.GetTerminated(); }))
+    auto ready = [&] { return FState.load() == Posted || worker.GetTerminated(); };
+    if (SpinUntil(ready))
         return;
-    HANDLE thread = worker.GetHandle();
-    MsgWaitForMultipleObjects(1, &thread, FALSE, timeoutMs, QS_ALLINPUT);
+    // Announce the block before the last look, so that a message posted
+    // from now on sets the wake event (both sides use sequential consistency).
+    FGuiBlocked.store(true);
+    if (!ready()) {
+        const HANDLE handles[2] = {worker.GetHandle(), FWake};
+        MsgWaitForMultipleObjects(2, handles, FALSE, timeoutMs, QS_ALLINPUT);
+    }
+    FGuiBlocked.store(false);
 }
 
 bool TShredChannel::Serve()
 {
     int32_t expected = Posted;
-    if (!FState.compare_exchange_strong(expected, Taken, std::memory_order_acq_rel))
+    if (!FState.compare_exchange_strong(expected, Taken))
         return false;
     SendMessageA(FWindow, FMsg, FWParam, FLParam);
-    FState.store(Done, std::memory_order_release);
+    FState.store(Done);
     return true;
 }

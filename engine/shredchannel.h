@@ -1,7 +1,7 @@
 // Hands the worker's messages to the GUI thread one at a time, synchronously
 // and in order. Both sides spin briefly on a shared state before they block:
-// a plain SendMessageA round trip costs far more than a 64 KiB write into
-// the cache, and the worker waits for every progress message to be handled.
+// a SendMessageA round trip costs far more than a 64 KiB write into the
+// cache, and the worker waits for every progress message to be handled.
 #pragma once
 
 #include <atomic>
@@ -11,11 +11,15 @@
 
 class TShredChannel {
 public:
-    explicit TShredChannel(HWND window) : FWindow(window) {}
+    explicit TShredChannel(HWND window);
+    ~TShredChannel();
+    TShredChannel(const TShredChannel&) = delete;
+    TShredChannel& operator=(const TShredChannel&) = delete;
 
     // Worker side: returns once the GUI thread has handled the message. When
-    // the GUI thread does not pick it up within the spin, it goes by
-    // SendMessageA, which any message loop of the GUI thread delivers.
+    // the GUI thread is not waiting in Wait and does not pick it up within the
+    // spin (a modal loop of a nested handler, say), it goes by SendMessageA,
+    // which any message loop of the GUI thread delivers.
     void Send(UINT msg, WPARAM wParam, LPARAM lParam);
 
     // GUI side: waits at most timeoutMs for a message of the worker, the end
@@ -29,6 +33,9 @@ private:
 
     HWND FWindow;
     std::atomic<int32_t> FState{Idle};
+    // Set while the GUI thread blocks in Wait; the worker then wakes it.
+    std::atomic<bool> FGuiBlocked{false};
+    HANDLE FWake;
     UINT FMsg = 0;
     WPARAM FWParam = 0;
     LPARAM FLParam = 0;
