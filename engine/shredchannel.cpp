@@ -2,9 +2,12 @@
 
 namespace {
 
-// Long enough to cover the write of one buffer into the cache, short enough
-// not to matter when the disk is slow and the other side blocks.
-constexpr int64_t SpinMicroseconds = 200;
+// The worker's spin covers the GUI thread's wake-up and the handling of a
+// progress message; the GUI thread's spin covers the write of one buffer, or
+// the whole erase of a small file. Both are short beside a slow disk's flush,
+// during which the two sides block.
+constexpr int64_t WorkerSpinMicroseconds = 200;
+constexpr int64_t GuiSpinMicroseconds = 1000;
 
 int64_t NowTicks()
 {
@@ -25,14 +28,17 @@ int64_t TicksPerMicrosecond()
 
 // Spins until `done` holds or the spin time is over; true when it held.
 template <typename Pred>
-bool SpinUntil(Pred done)
+bool SpinUntil(int64_t micros, Pred done)
 {
-    const int64_t limit = NowTicks() + SpinMicroseconds * TicksPerMicrosecond();
+    const int64_t limit = NowTicks() + micros * TicksPerMicrosecond();
     for (int i = 0;; ++i) {
         if (done())
             return true;
-        if ((i & 63) == 63 && NowTicks() >= limit)
-            return false;
+        if ((i & 63) == 63) {
+            if (NowTicks() >= limit)
+                return false;
+            SwitchToThread();  // lets the other side run where cores are few
+        }
         YieldProcessor();
     }
 }
@@ -56,7 +62,7 @@ void TShredChannel::Send(UINT msg, WPARAM wParam, LPARAM lParam)
     if (FGuiBlocked.load())
         SetEvent(FWake);
 
-    if (!SpinUntil([this] { return FState.load() == Done; })) {
+    if (!SpinUntil(WorkerSpinMicroseconds, [this] { return FState.load() == Done; })) {
         int32_t expected = Posted;
         if (FState.compare_exchange_strong(expected, Sending)) {
             SendMessageA(FWindow, msg, wParam, lParam);
@@ -77,7 +83,7 @@ void TShredChannel::Send(UINT msg, WPARAM wParam, LPARAM lParam)
 void TShredChannel::Wait(const TThread& worker, DWORD timeoutMs)
 {
     auto ready = [&] { return FState.load() == Posted || worker.GetTerminated(); };
-    if (SpinUntil(ready))
+    if (SpinUntil(GuiSpinMicroseconds, ready))
         return;
     // Announce the block before the last look, so that a message posted
     // from now on sets the wake event (both sides use sequential consistency).

@@ -195,3 +195,34 @@ TEST_F(Component, EventsRunOnTheCallingThread)
     EXPECT_EQ(progress, 5);
     EXPECT_EQ(completed, 1);
 }
+
+// A handler that runs a modal loop of its own inside ShredFile (a confirmation
+// box, say) still gets the progress events, and they stay in order.
+TEST_F(Component, ProgressReachesANestedMessageLoop)
+{
+    const AnsiString file = NewFile("nested.bin", 2 * 1024 * 1024);
+    TRecordedShred run(sdmZero);
+    size_t duringNestedLoop = 0;
+    HWND window = AllocateHWnd(TWndMethod::FromFunction([&](TMessage& m) {
+        if (m.Msg != WM_APP + 1)
+            return;
+        const size_t before = run.Progress().size();
+        const DWORD until = GetTickCount() + 300;
+        while (GetTickCount() < until && run.Progress().size() < 32) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        }
+        duringNestedLoop = run.Progress().size() - before;
+    }));
+    PostMessageA(window, WM_APP + 1, 0, 0);
+    EXPECT_EQ(run.Shred(file), 0);
+    DeallocateHWnd(window);
+
+    EXPECT_GT(duringNestedLoop, 0u);
+    ASSERT_EQ(run.Progress().size(), 32u);
+    for (size_t i = 0; i < 32; ++i)
+        EXPECT_EQ(run.Progress()[i].PercentWritten, (i + 1) * 100 / 32) << i;
+    EXPECT_EQ(run.Completions(), 1);
+}
