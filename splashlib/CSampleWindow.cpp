@@ -51,9 +51,9 @@ LRESULT CALLBACK CSampleWindow::WindowProc(HWND window, UINT message, WPARAM wPa
                                            LPARAM lParam)
 {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<CSampleWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->FHandle = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        auto* created = static_cast<CSampleWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        created->FHandle = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
     auto* self = reinterpret_cast<CSampleWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (!self)
