@@ -37,48 +37,14 @@ void RaiseLastOSError()
     throw EOSError(GetLastError());
 }
 
-bool FileExists(const AnsiString& fileName)
+AnsiString LoadStr(UINT id, HINSTANCE instance)
 {
-    DWORD attributes = GetFileAttributesA(fileName.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return WideToAnsi(LoadWideStr(id, instance));
 }
 
-bool DirectoryExists(const AnsiString& name)
+WideString LoadWideStr(UINT id, HINSTANCE instance)
 {
-    DWORD attributes = GetFileAttributesA(name.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-AnsiString ExpandFileName(const AnsiString& fileName)
-{
-    char* filePart = nullptr;
-    DWORD n = GetFullPathNameA(fileName.c_str(), 0, nullptr, &filePart);
-    if (n == 0)
-        return fileName;
-    AnsiString full(n, '\0');
-    n = GetFullPathNameA(fileName.c_str(), n, full.data(), &filePart);
-    full.resize(n);
-    return full;
-}
-
-static size_t LastDelimiter(const AnsiString& fileName)
-{
-    return fileName.find_last_of("\\:");
-}
-
-AnsiString ExtractFilePath(const AnsiString& fileName)
-{
-    size_t i = LastDelimiter(fileName);
-    return i == AnsiString::npos ? AnsiString() : fileName.substr(0, i + 1);
-}
-
-AnsiString ExtractFileName(const AnsiString& fileName)
-{
-    size_t i = LastDelimiter(fileName);
-    return i == AnsiString::npos ? fileName : fileName.substr(i + 1);
-}
-
-AnsiString IncludeTrailingPathDelimiter(const AnsiString& path)
-{
-    return (!path.empty() && path.back() == '\\') ? path : path + '\\';
+    const wchar_t* text = nullptr;
+    int n = LoadStringW(instance ? instance : GetModuleHandleA(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
+    return n > 0 && text ? WideString(text, static_cast<size_t>(n)) : WideString();
 }
