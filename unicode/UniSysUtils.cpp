@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "classlib/Streams.h"
 #include "unicode/UniSystem.h"
 #include "unicode/UniWideStrUtils.h"
 #include "unicode/UniWindows.h"
@@ -49,11 +50,11 @@ DWORD FileModeAccess(uint16_t mode)
 DWORD FileModeShare(uint16_t mode)
 {
     switch (mode & 0xF0) {
-    case 0x20:
+    case fmShareDenyWrite:
         return FILE_SHARE_READ;
-    case 0x30:
+    case fmShareDenyRead:
         return FILE_SHARE_WRITE;
-    case 0x40:
+    case fmShareDenyNone:
         return FILE_SHARE_READ | FILE_SHARE_WRITE;
     default:
         return 0;

@@ -15,8 +15,7 @@ WideString ExtractShortPathNameW(const WideString& fileName);
 
 // Read and write, no sharing, an existing file truncated.
 HANDLE WideFileCreate(const WideString& fileName);
-// Mode: the access in the low two bits (0 read, 1 write, 2 both), the sharing
-// in bits 4 to 7 (0x00 and 0x10 none, 0x20 deny write, 0x30 deny read, 0x40 deny none).
+// Mode: one fmOpen... access and one fmShare... sharing (compatible sharing shares nothing).
 HANDLE WideFileOpen(const WideString& fileName, uint16_t mode);
 // True for an existing file; a folder is not one.
 bool FileExistsW(const WideString& fileName);
