@@ -91,7 +91,6 @@ protected:
     void AssignTo(TPersistent* dest) override;
     void DefineProperties(TFiler* filer) override;
     virtual void SetUpdateState(bool updating);
-    int GetUpdateDepth() const { return FUpdateDepth; }
 
 private:
     enum TDefined : uint8_t { sdDelimiter = 1, sdQuoteChar = 2, sdNameSeparator = 4 };

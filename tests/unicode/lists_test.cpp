@@ -340,6 +340,21 @@ TEST(WideListSort, CaseSensitiveComparison)
     EXPECT_EQ(list.CompareStrings(L"abc", L"abc"), 0);
 }
 
+using WideListComparison = TPlatformTest;
+
+TEST_P(WideListComparison, CaseIsIgnoredOnBothPaths)
+{
+    TUniStringList list;
+    EXPECT_EQ(list.CompareStrings(L"Abc", L"aBC"), 0);
+    EXPECT_EQ(list.CompareStrings(L"apple", L"Banana"), -1);
+    EXPECT_EQ(list.CompareStrings(L"b", L"A"), 1);
+    list.SetTextStr(L"pear\nApple\nfig");
+    list.Sort();
+    EXPECT_EQ(LinesOf(list), (Lines{L"Apple", L"fig", L"pear"}));
+}
+
+INSTANTIATE_PLATFORMS(WideListComparison);
+
 TEST(WideListErrors, BadIndexesRaiseAndLeaveTheListAlone)
 {
     TUniStringList list;
@@ -491,6 +506,11 @@ TEST(WideListAnsiView, ConvertsThroughItsCodePage)
     EXPECT_EQ(view->Get(0), WideToAnsi(L"\u0160\u00EDp"));
     view->Clear();
     EXPECT_EQ(list.GetCount(), 0);
+
+    TUniStringList source;
+    source.SetTextStr(L"one\ntwo");
+    list.SetAnsiStrings(source.GetAnsiStrings());
+    EXPECT_EQ(LinesOf(list), (Lines{L"one", L"two"}));
 }
 
 TEST(WideListView, AttachingReferencesAndDetachingReleases)
