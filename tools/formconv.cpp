@@ -1,0 +1,82 @@
+// Build-time form converter:
+//   formconv <form.form> <form.bin> <form.rc>   text to binary, plus the resource
+//                                               script that embeds it as RT_RCDATA
+//                                               named after the form class in upper case
+//   formconv --text <form.bin> <form.form>      binary back to text
+#include <cstdio>
+
+#include "classlib/Classes.h"
+#include "classlib/FormText.h"
+
+namespace {
+
+// Under Wine, paths from the build arrive as host paths; the host's own
+// conversion turns them into ones this program can open.
+AnsiString LocalPath(const AnsiString& path)
+{
+    using TDosName = WCHAR*(CDECL*)(LPCSTR);
+    static auto toDos =
+        reinterpret_cast<TDosName>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_dos_file_name")));
+    if (path.empty() || path[0] != '/' || !toDos)
+        return path;
+    WCHAR* dos = toDos(path.c_str());
+    if (!dos)
+        return path;
+    AnsiString local = WideToAnsi(dos);
+    HeapFree(GetProcessHeap(), 0, dos);
+    return local;
+}
+
+// The class of the stream's root: what the resource is named after.
+AnsiString RootClassName(TMemoryStream& binary)
+{
+    binary.SetPosition(0);
+    TReader reader(&binary);
+    reader.ReadSignature();
+    return reader.ReadStr();
+}
+
+void WriteText(const AnsiString& fileName, const AnsiString& text)
+{
+    TFileStream file(LocalPath(fileName), fmCreate);
+    file.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
+}
+
+void ToBinary(const AnsiString& formName, const AnsiString& binName, const AnsiString& rcName)
+{
+    TFileStream form(LocalPath(formName), fmOpenRead | fmShareDenyWrite);
+    TMemoryStream binary;
+    ObjectTextToBinary(&form, &binary);
+    binary.SaveToFile(LocalPath(binName));
+    AnsiString quoted;
+    for (char c : binName)
+        quoted += c == '\\' ? AnsiString("\\\\") : AnsiString(1, c);
+    WriteText(rcName, UpperCase(RootClassName(binary)) + " RCDATA \"" + quoted + "\"\r\n");
+}
+
+void ToText(const AnsiString& binName, const AnsiString& formName)
+{
+    TFileStream binary(LocalPath(binName), fmOpenRead | fmShareDenyWrite);
+    TFileStream form(LocalPath(formName), fmCreate);
+    ObjectBinaryToText(&binary, &form);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        if (argc == 4 && AnsiString(argv[1]) == "--text")
+            ToText(argv[2], argv[3]);
+        else if (argc == 4)
+            ToBinary(argv[1], argv[2], argv[3]);
+        else {
+            fprintf(stderr, "usage: formconv <form> <bin> <rc> | formconv --text <bin> <form>\n");
+            return 2;
+        }
+    } catch (const Exception& e) {
+        fprintf(stderr, "formconv: %s: %s\n", argv[argc == 4 && AnsiString(argv[1]) == "--text" ? 2 : 1], e.what());
+        return 1;
+    }
+    return 0;
+}
