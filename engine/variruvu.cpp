@@ -278,6 +278,14 @@ void TVariruvuGutmannErase::Erase()
 
 // ---- the component ----
 
+VARIRUVU_CLASS_INFO(TSafetyDelete, TComponent)
+{
+    info.Property("Method", &TSafetyDelete::GetMethod, &TSafetyDelete::SetMethod);
+    info.Property("Canceled", &TSafetyDelete::GetCanceled);
+    info.Property("OnProgress", &TSafetyDelete::GetOnProgress, &TSafetyDelete::SetOnProgress);
+    info.Property("OnCompleted", &TSafetyDelete::GetOnCompleted, &TSafetyDelete::SetOnCompleted);
+}
+
 TSafetyDelete::TSafetyDelete(TComponent* AOwner) : TComponent(AOwner)
 {
     NotifyWindow = AllocateHWnd(TWndMethod(this, &TSafetyDelete::NotifyWndProc));

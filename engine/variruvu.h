@@ -7,9 +7,11 @@
 #include <memory>
 
 #include "classlib/Classes.h"
+#include "classlib/TypInfo.h"
 #include "engine/shredchannel.h"
 
 enum TVariruvuMethod : uint8_t { sdmZero, sdmDoD, sdmGutmann };
+VARIRUVU_ENUM_INFO(TVariruvuMethod, sdmZero, sdmDoD, sdmGutmann);
 
 // PassCount carries the percentage done over all passes of the current file,
 // PercentWritten the percentage of the current pass.
@@ -96,6 +98,8 @@ protected:
 // The component the main window erases files through.
 class TSafetyDelete : public TComponent {
 public:
+    VARIRUVU_DECLARE_CLASS_INFO
+
     explicit TSafetyDelete(TComponent* AOwner);
     ~TSafetyDelete() override;
 
