@@ -83,7 +83,11 @@ void TReader::CheckValue(TValueType value)
 
 bool TReader::EndOfList()
 {
-    return NextValue() == vaNull;
+    // What follows may be a name, whose length byte is no value type.
+    uint8_t next;
+    Read(&next, 1);
+    FStream->Seek(-1, soCurrent);
+    return next == vaNull;
 }
 
 void TReader::ReadListBegin()

@@ -134,6 +134,15 @@ TEST(FormStreaming, UnknownNamesReachDefinePropertiesAndOtherwiseFail)
         EXPECT_STREQ(e.what(), "Property Nothing does not exist");
     }
     EXPECT_EQ(TTestWidget::LiveCount, live);
+
+    // A name's length byte can exceed every value type: it is still a name.
+    try {
+        ReadForm(TextToBinary("object F: TTestForm\n  object W: TTestWidget\n"
+                              "    Items.WideStrings_UTF7 = 1\n  end\nend\n"));
+        FAIL();
+    } catch (const EReadError& e) {
+        EXPECT_STREQ(e.what(), "Property Items.WideStrings_UTF7 does not exist");
+    }
 }
 
 TEST(FormStreaming, BadValuesAndReferencesFailAsReadErrors)
