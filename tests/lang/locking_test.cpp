@@ -47,4 +47,42 @@ TEST(LangManagerLocking, LookupsDuringSwitchesSeeWholeTextsOfOneLanguage)
     EXPECT_EQ(manager.LookupConstant("sEc"), german);
 }
 
+// Looks a constant up while the manager rewrites it, as a form's handler may.
+class TLookingController : public ILanguageController {
+public:
+    explicit TLookingController(TLanguageManager& manager) : FManager(manager) {}
+
+    WideString GetSectionName() const override { return L"frmMain"; }
+    void LanguageChanging() override { FManager.LookupConstant("sEc"); }
+    void LanguageChanged() override { FManager.LookupConstant("sEc"); }
+    void Apply(const TLang_CompTranslation*, UINT) override { ++Applied; }
+
+    std::atomic<int> Applied{0};
+
+private:
+    TLanguageManager& FManager;
+};
+
+TEST(LangManagerLocking, TwoThreadsSwitchingWhileControllersLookUpDoNotDeadlock)
+{
+    TScratchFolder folder;
+    WriteLangFile(folder.File(L"de.lng"), LangFileText(1031, L"sEc=de\r\n"));
+    WriteLangFile(folder.File(L"hu.lng"), LangFileText(1038, L"sEc=hu\r\n"));
+    TLanguageManager manager;
+    ASSERT_EQ(manager.AddLangFilesFromFolder(folder.Path(), L"*.lng", false), 2);
+    TLookingController controller(manager);
+    manager.AttachController(&controller);
+
+    auto switcher = [&](uint16_t first, uint16_t second) {
+        for (int i = 0; i < 100; ++i)
+            manager.SelectLanguage(i % 2 ? first : second);
+    };
+    std::thread one(switcher, 1031, 1038);
+    std::thread two(switcher, 1038, 1033);
+    one.join();
+    two.join();
+    manager.DetachController(&controller);
+    EXPECT_GT(controller.Applied, 0);
+}
+
 }  // namespace
