@@ -3,7 +3,7 @@
 // Creation of a windowed control: HandleNeeded -> CreateHandle -> CreateWnd
 // -> CreateParams (the window class record and class name; CreateSubClass
 // copies a system class) -> registration of the library's class, whose
-// procedure is InitWndProc -> MakeWindowHandle. The window's first message
+// procedure is InitWndProc -> CreateWindowHandle. The window's first message
 // reaches InitWndProc, which binds the handle to the control and hands the
 // window over to the control's thunk. The thunk calls MainWndProc, which runs
 // WindowProc (WndProc unless replaced); each class handles its messages in
@@ -311,7 +311,7 @@ protected:
     // Takes a system class (such as "BUTTON") as the window class; its procedure
     // becomes the default procedure.
     void CreateSubClass(TCreateParams& params, const char* className);
-    virtual void MakeWindowHandle(const TCreateParams& params);
+    virtual void CreateWindowHandle(const TCreateParams& params);
     virtual void DestroyWnd();
     virtual void DestroyWindowHandle();
     // Arranges the aligned and anchored children within `rect`.
@@ -379,7 +379,7 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
-    virtual void PaintSurface() {}
+    virtual void Paint() {}
 
 private:
     std::unique_ptr<TControlCanvas> FCanvas;
@@ -394,7 +394,7 @@ public:
     TCanvas* GetCanvas() const { return FCanvas.get(); }
 
 protected:
-    virtual void PaintSurface() {}
+    virtual void Paint() {}
     void PaintWindow(HDC dc) override;
 
 private:
@@ -432,6 +432,6 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    void PaintSurface() override;
+    void Paint() override;
     void WndProc(TMessage& message) override;
 };

@@ -52,7 +52,7 @@ void TGraphicControl::WndProc(TMessage& message)
         FCanvas->Lock();
         FCanvas->SetHandle(reinterpret_cast<HDC>(message.WParam));
         try {
-            PaintSurface();
+            Paint();
         } catch (...) {
             FCanvas->SetHandle(nullptr);
             FCanvas->Unlock();
@@ -81,7 +81,7 @@ void TCustomControl::PaintWindow(HDC dc)
     FCanvas->Lock();
     FCanvas->SetHandle(dc);
     try {
-        PaintSurface();
+        Paint();
     } catch (...) {
         FCanvas->SetHandle(nullptr);
         FCanvas->Unlock();
@@ -113,7 +113,7 @@ void THintWindow::CreateParams(TCreateParams& params)
     params.WindowClass.style |= CS_SAVEBITS;
 }
 
-void THintWindow::PaintSurface()
+void THintWindow::Paint()
 {
     TCanvas* canvas = GetCanvas();
     TRect r = GetClientRect();

@@ -304,7 +304,7 @@ void TWinControl::CreateWnd()
     RegisterWindowClass(params);
     CreationControl = this;
     try {
-        MakeWindowHandle(params);
+        CreateWindowHandle(params);
     } catch (...) {
         CreationControl = nullptr;
         throw;
@@ -314,7 +314,7 @@ void TWinControl::CreateWnd()
         RaiseLastOSError();
 }
 
-void TWinControl::MakeWindowHandle(const TCreateParams& params)
+void TWinControl::CreateWindowHandle(const TCreateParams& params)
 {
     FHandle = CreateWindowExA(params.ExStyle, params.WinClassName, params.Caption.c_str(), params.Style, params.X,
                               params.Y, params.Width, params.Height, params.WndParent, nullptr,

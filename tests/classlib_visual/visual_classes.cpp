@@ -20,7 +20,7 @@ void TTestPanel::DefaultHandler(TMessage& message)
     TCustomControl::DefaultHandler(message);
 }
 
-void TTestPanel::PaintSurface()
+void TTestPanel::Paint()
 {
     GetCanvas()->GetBrush()->SetColor(GetColor());
     GetCanvas()->FillRect(GetClientRect());
@@ -39,7 +39,7 @@ void TTestShape::WndProc(TMessage& message)
     TGraphicControl::WndProc(message);
 }
 
-void TTestShape::PaintSurface()
+void TTestShape::Paint()
 {
     GetCanvas()->GetBrush()->SetColor(GetColor());
     GetCanvas()->FillRect(GetClientRect());

@@ -21,7 +21,7 @@ public:
     UINT TracedMessage = 0;
 
 protected:
-    void PaintSurface() override;
+    void Paint() override;
 };
 
 // A window-less control that fills itself with its colour and logs the mouse.
@@ -32,7 +32,7 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
-    void PaintSurface() override;
+    void Paint() override;
 };
 
 // A system button; its reflected notifications are counted.
