@@ -1,41 +1,12 @@
 #include "classlib_fixture.h"
 
-#include <functional>
+#include "tests/support/ScratchFolder.h"
 
-TScratchFolder::TScratchFolder()
-{
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    for (unsigned n = GetTickCount();; ++n) {
-        FPath = AnsiString(temp) + "classlib_" + IntToStr(GetCurrentProcessId()) + "_" + IntToStr(n);
-        if (CreateDirectoryA(FPath.c_str(), nullptr))
-            break;
-    }
-}
+TScratchFolder::TScratchFolder() : FPath(WideToAnsi(MakeScratchFolder(L"classlib"))) {}
 
 TScratchFolder::~TScratchFolder()
 {
-    std::function<void(const AnsiString&)> removeTree = [&](const AnsiString& dir) {
-        WIN32_FIND_DATAA data;
-        HANDLE h = FindFirstFileA((dir + "\\*").c_str(), &data);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                AnsiString name = data.cFileName;
-                if (name == "." || name == "..")
-                    continue;
-                AnsiString path = dir + "\\" + name;
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    removeTree(path);
-                else {
-                    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(path.c_str());
-                }
-            } while (FindNextFileA(h, &data));
-            FindClose(h);
-        }
-        RemoveDirectoryA(dir.c_str());
-    };
-    removeTree(FPath);
+    RemoveFolderTree(AnsiToWide(FPath));
 }
 
 AnsiString ResourceBytes(const AnsiString& name)

@@ -6,46 +6,13 @@
 #include <iterator>
 
 #include "classlib/SysUtils.h"
+#include "tests/support/ScratchFolder.h"
 
-namespace {
-
-void RemoveTree(const AnsiString& path)
-{
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            AnsiString name = data.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            AnsiString full = path + "\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(full);
-            } else {
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(full.c_str());
-            }
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
-}  // namespace
-
-TScratchFolder::TScratchFolder()
-{
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    static int counter = 0;
-    FPath = AnsiString(temp) + "variruvu-engine-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++counter);
-    CreateDirectoryA(FPath.c_str(), nullptr);
-}
+TScratchFolder::TScratchFolder() : FPath(WideToAnsi(MakeScratchFolder(L"engine"))) {}
 
 TScratchFolder::~TScratchFolder()
 {
-    RemoveTree(FPath);
+    RemoveFolderTree(AnsiToWide(FPath));
 }
 
 void WriteBytes(const AnsiString& path, const Bytes& data)

@@ -1,44 +1,13 @@
 #include "tests/lang/lang_fixture.h"
 
 #include <gtest/gtest.h>
+#include "tests/support/ScratchFolder.h"
 
-namespace {
-
-void RemoveTree(const WideString& path)
-{
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            WideString name = data.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            WideString full = path + L"\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(full);
-            else
-                DeleteFileW(full.c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryW(path.c_str());
-}
-
-}  // namespace
-
-TScratchFolder::TScratchFolder()
-{
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    static int counter = 0;
-    FPath = WideString(temp) + L"variruvu-lang-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++counter);
-    CreateDirectoryW(FPath.c_str(), nullptr);
-}
+TScratchFolder::TScratchFolder() : FPath(MakeScratchFolder(L"lang")) {}
 
 TScratchFolder::~TScratchFolder()
 {
-    RemoveTree(FPath);
+    RemoveFolderTree(FPath);
 }
 
 WideString TScratchFolder::File(const WideString& name) const

@@ -1,45 +1,13 @@
 #include "tests/unicode/unicode_fixture.h"
 
 #include "unicode/UniSystem.h"
+#include "tests/support/ScratchFolder.h"
 
-namespace {
-
-void RemoveTree(const WideString& path)
-{
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            WideString name = data.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            WideString full = path + L"\\" + name;
-            SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(full);
-            else
-                DeleteFileW(full.c_str());
-        } while (FindNextFileW(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryW(path.c_str());
-}
-
-}  // namespace
-
-TScratchFolder::TScratchFolder()
-{
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    static int counter = 0;
-    FPath = WideString(temp) + L"variruvu-unicode-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++counter);
-    CreateDirectoryW(FPath.c_str(), nullptr);
-}
+TScratchFolder::TScratchFolder() : FPath(MakeScratchFolder(L"unicode")) {}
 
 TScratchFolder::~TScratchFolder()
 {
-    RemoveTree(FPath);
+    RemoveFolderTree(FPath);
 }
 
 void WriteFileBytes(const WideString& path, const AnsiString& bytes)
