@@ -1,5 +1,29 @@
 #include "classlib/Forms.h"
 
+namespace {
+
+// Lends the canvas a device context for one painting, also when it throws.
+class TCanvasLoan {
+public:
+    TCanvasLoan(TCanvas& canvas, HDC dc) : FCanvas(canvas)
+    {
+        FCanvas.Lock();
+        FCanvas.SetHandle(dc);
+    }
+    ~TCanvasLoan()
+    {
+        FCanvas.SetHandle(nullptr);
+        FCanvas.Unlock();
+    }
+    TCanvasLoan(const TCanvasLoan&) = delete;
+    TCanvasLoan& operator=(const TCanvasLoan&) = delete;
+
+private:
+    TCanvas& FCanvas;
+};
+
+}  // namespace
+
 // ---- the control's canvas ----
 
 TControlCanvas::~TControlCanvas()
@@ -49,17 +73,8 @@ void TGraphicControl::WndProc(TMessage& message)
 {
     if (message.Msg == WM_PAINT && message.WParam) {
         // The parent has moved the DC's origin to our top-left corner.
-        FCanvas->Lock();
-        FCanvas->SetHandle(reinterpret_cast<HDC>(message.WParam));
-        try {
-            Paint();
-        } catch (...) {
-            FCanvas->SetHandle(nullptr);
-            FCanvas->Unlock();
-            throw;
-        }
-        FCanvas->SetHandle(nullptr);
-        FCanvas->Unlock();
+        TCanvasLoan loan(*FCanvas, reinterpret_cast<HDC>(message.WParam));
+        Paint();
         return;
     }
     TControl::WndProc(message);
@@ -78,17 +93,8 @@ TCustomControl::~TCustomControl() = default;
 
 void TCustomControl::PaintWindow(HDC dc)
 {
-    FCanvas->Lock();
-    FCanvas->SetHandle(dc);
-    try {
-        Paint();
-    } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        FCanvas->Unlock();
-        throw;
-    }
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
+    TCanvasLoan loan(*FCanvas, dc);
+    Paint();
 }
 
 // ---- the hint window ----
