@@ -18,8 +18,9 @@ build: configure
 test: build
 	xvfb-run -a cmake/wine-session $(BUILD) ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The build stages the program folder $(BUILD)/dist; the program starts from there.
 run: build
-	@echo "The main window is not built yet: there is no program to start."
+	cmake/wine-run $(BUILD) $(BUILD)/dist/variruvu.exe $(ARGS)
 
 bench: build
 	xvfb-run -a cmake/wine-session $(BUILD) tests/engine/bench $(BUILD)

@@ -1,0 +1,23 @@
+// The program body: one instance, the forms, the message loop.
+#include "app/erasedlg.h"
+#include "classlib/Win.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    // A running instance is brought to the front; this start ends without passing its command line on.
+    if (HWND running = FindWindowA("TfrmMain", "QUON Variruvu")) {
+        SetForegroundWindow(running);
+        return 0;
+    }
+    try {
+        Application->Initialize();
+        Application->SetTitle("");
+        TfrmMain* frmMain = nullptr;
+        Application->CreateForm(frmMain);
+        // Then the progress form, the hidden second splash window and the licence viewer, in this order.
+        Application->Run();
+    } catch (...) {
+        Application->HandleException(nullptr);
+    }
+    return 0;
+}
