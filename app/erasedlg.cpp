@@ -6,6 +6,7 @@
 #include "app/systemops.h"
 #include "classlib/SysUtils.h"
 #include "lang/LangManager.h"
+#include <shellapi.h>
 #include <shlobj.h>
 
 VARIRUVU_CLASS_INFO(TfrmMain, TForm)
@@ -86,6 +87,12 @@ void TfrmMain::FormClose(TObject*, TCloseAction&)
 {
     // ShutdownWindows(EWX_SHUTDOWN) when cbShutdown is checked, once the form holds it.
     // EnsureDataFolders, WriteConfigFile, SaveRegistrySettings: the settings store.
+}
+
+void TfrmMain::RestartProgram()
+{
+    ShellExecuteA(GetHandle(), "open", ProgramFileName().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    Close();
 }
 
 // The update component's settings and log live in the application-data folder;

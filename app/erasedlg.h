@@ -15,6 +15,8 @@ public:
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
+    // Starts the program anew through the shell and closes this window.
+    void RestartProgram();
 
     TSafetyDelete* SafetyDelete = nullptr;
     Tquonoslang* oslang = nullptr;
