@@ -39,8 +39,8 @@ VARIRUVU_CLASS_INFO(TControl, TComponent)
     info.Property("Align", &TControl::GetAlign, &TControl::SetAlign).Default(alNone);
     info.Property("Anchors", &TControl::GetAnchors, &TControl::SetAnchors).Default(TAnchors{akLeft, akTop});
     info.Property("Caption", &TControl::GetCaption, &TControl::SetCaption);
-    info.Property("Color", &TControl::GetColor, &TControl::SetColor);
-    info.Property("Cursor", &TControl::GetCursor, &TControl::SetCursor).Default(crDefault);
+    info.Property("Color", &TControl::GetColor, &TControl::SetColor).OfType(ColorTypeInfo());
+    info.Property("Cursor", &TControl::GetCursor, &TControl::SetCursor).OfType(CursorTypeInfo()).Default(crDefault);
     info.Property("Enabled", &TControl::GetEnabled, &TControl::SetEnabled).Default(true);
     info.Property("Font", &TControl::GetFont, &TControl::SetFont);
     info.Property("Hint", &TControl::GetHint, &TControl::SetHint);

@@ -73,6 +73,8 @@ constexpr TCursor crDefault = 0, crNone = -1, crArrow = -2, crCross = -3, crIBea
                   crSizeNS = -7, crSizeNWSE = -8, crSizeWE = -9, crUpArrow = -10, crHourGlass = -11, crDrag = -12,
                   crNoDrop = -13, crHSplit = -14, crVSplit = -15, crMultiDrag = -16, crSQLWait = -17, crNo = -18,
                   crAppStart = -19, crHelp = -20, crHandPoint = -21, crSizeAll = -22;
+// The type cursor properties are published with: form texts name cursors (crHandPoint).
+const TTypeInfo& CursorTypeInfo();
 
 // Window procedure thunks: a WNDPROC that calls `method` with the message.
 // The thunk lives until FreeObjectInstance.

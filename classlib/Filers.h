@@ -200,6 +200,20 @@ private:
     AnsiString FPropPath;
 };
 
+// Identifiers that form texts write in place of the values of a named integer
+// type (colours such as clBtnFace, cursors such as crHandPoint). The reader
+// takes an identifier for an integer property of such a type; the writer
+// writes the identifier when the value has one.
+struct TIdentMapEntry {
+    int64_t Value;
+    const char* Name;
+};
+// Keeps `type` with its identifiers for the life of the program and gives it back.
+const TTypeInfo& RegisterIntegerIdents(TTypeInfo type, std::vector<TIdentMapEntry> idents);
+// Case is ignored; false for a type without identifiers or an unknown one.
+bool IdentToInt(const TTypeInfo& type, const AnsiString& ident, int64_t& value);
+bool IntToIdent(const TTypeInfo& type, int64_t value, AnsiString& ident);
+
 // Reads the RT_RCDATA resource `resName` of the module into `instance` (see
 // TReader::ReadRootComponent); EResNotFound when the module has none.
 TComponent* ReadComponentRes(const AnsiString& resName, TComponent* instance, HINSTANCE module = nullptr);

@@ -40,6 +40,8 @@ constexpr TColor clScrollBar = clSystemColor | COLOR_SCROLLBAR, clBackground = c
 
 // The COLORREF of a colour, system colours resolved.
 COLORREF ColorToRGB(TColor color);
+// The type colour properties are published with: form texts name colours (clBtnFace).
+const TTypeInfo& ColorTypeInfo();
 
 // A GDI object handle deleted with its owner.
 struct TGdiObjectDeleter {

@@ -20,7 +20,7 @@ void TGraphicsObject::Changed()
 VARIRUVU_CLASS_INFO(TFont, TGraphicsObject)
 {
     info.Property("Charset", &TFont::GetCharset, &TFont::SetCharset).Default(DEFAULT_CHARSET);
-    info.Property("Color", &TFont::GetColor, &TFont::SetColor).Default(clWindowText);
+    info.Property("Color", &TFont::GetColor, &TFont::SetColor).OfType(ColorTypeInfo()).Default(clWindowText);
     info.Property("Height", &TFont::GetHeight, &TFont::SetHeight);
     info.Property("Name", &TFont::GetName, &TFont::SetName);
     info.Property("Pitch", &TFont::GetPitch, &TFont::SetPitch).Default(fpDefault);
@@ -143,7 +143,7 @@ void TFont::SetPitch(TFontPitch value)
 
 VARIRUVU_CLASS_INFO(TPen, TGraphicsObject)
 {
-    info.Property("Color", &TPen::GetColor, &TPen::SetColor).Default(clBlack);
+    info.Property("Color", &TPen::GetColor, &TPen::SetColor).OfType(ColorTypeInfo()).Default(clBlack);
     info.Property("Mode", &TPen::GetMode, &TPen::SetMode).Default(pmCopy);
     info.Property("Style", &TPen::GetStyle, &TPen::SetStyle).Default(psSolid);
     info.Property("Width", &TPen::GetWidth, &TPen::SetWidth).Default(1);
@@ -222,7 +222,7 @@ void TPen::SetMode(TPenMode value)
 
 VARIRUVU_CLASS_INFO(TBrush, TGraphicsObject)
 {
-    info.Property("Color", &TBrush::GetColor, &TBrush::SetColor).Default(clWhite);
+    info.Property("Color", &TBrush::GetColor, &TBrush::SetColor).OfType(ColorTypeInfo()).Default(clWhite);
     info.Property("Style", &TBrush::GetStyle, &TBrush::SetStyle).Default(bsSolid);
 }
 

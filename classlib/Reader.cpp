@@ -425,7 +425,14 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop)
     };
     switch (prop.Kind()) {
     case tkInteger:
-        setOrd(ReadInt64());
+        if (NextValue() == vaIdent) {
+            int64_t v = 0;
+            if (!IdentToInt(type, ReadIdent(), v))
+                PropValueError();
+            setOrd(v);
+        } else {
+            setOrd(ReadInt64());
+        }
         break;
     case tkInt64:
         SetInt64Prop(instance, prop, ReadInt64());

@@ -338,6 +338,17 @@ public:
         FInfo.FProperties.back().Default = std::get<int64_t>(TPropCodec<V>::ToValue(value));
         return *this;
     }
+    // Publishes the last property under a named integer type of the same
+    // range (such as TColor), so that filers find the type's identifiers.
+    TClassBuilder& OfType(const TTypeInfo& type)
+    {
+        TPropInfo& p = FInfo.FProperties.back();
+        if (type.Kind != p.PropType->Kind || type.MinValue < p.PropType->MinValue ||
+            type.MaxValue > p.PropType->MaxValue)
+            throw std::logic_error("OfType: " + p.Name + " cannot hold " + type.Name);
+        p.PropType = &type;
+        return *this;
+    }
     TClassBuilder& Stored(bool stored)
     {
         FInfo.FProperties.back().StoredValue = stored;

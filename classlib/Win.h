@@ -16,6 +16,11 @@
 #undef _UNICODE
 
 #include <windows.h>
+// The common controls, common dialogs, rich edit and shell browser the standard controls use.
+#include <commctrl.h>
+#include <commdlg.h>
+#include <richedit.h>
+#include <shlobj.h>
 
 #undef CallWindowProc
 #undef CopyFile

@@ -592,6 +592,12 @@ bool TWinControl::ReflectNotification(TMessage& message)
     case WM_DRAWITEM:
         child = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
         break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+        child = reinterpret_cast<HWND>(message.LParam);
+        break;
     default:
         return false;
     }
@@ -731,9 +737,25 @@ void TWinControl::WndProc(TMessage& message)
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_DRAWITEM:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
         if (ReflectNotification(message))
             return;
         break;
+    // A system control of ours asks for its colours: its font colour on its Color.
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORLISTBOX:
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(message.WParam);
+        SetTextColor(dc, ColorToRGB(GetFont()->GetColor()));
+        SetBkColor(dc, ColorToRGB(GetColor()));
+        FBrush->SetColor(GetColor());
+        message.Result = reinterpret_cast<LRESULT>(FBrush->GetHandle());
+        return;
+    }
     case WM_SETCURSOR:
         SetCursorFromPoint(message);
         return;

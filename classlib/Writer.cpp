@@ -256,6 +256,8 @@ void TWriter::WriteProperty(TPersistent* instance, const TPropInfo& prop)
             WriteIdent(GetEnumName(*prop.PropType, value));
         else if (prop.Kind() == tkSet)
             WriteSet(*prop.PropType, static_cast<uint32_t>(value));
+        else if (AnsiString ident; prop.Kind() == tkInteger && IntToIdent(*prop.PropType, value, ident))
+            WriteIdent(ident);
         else
             WriteInteger(value);
         return;

@@ -1,0 +1,121 @@
+// Panels, bevels and images.
+#pragma once
+
+#include "classlib/StdCtrls.h"
+
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+VARIRUVU_ENUM_INFO(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace);
+using TBevelWidth = int;
+
+// Draws a frame of `width` pixels inside `rect` (which shrinks by it): top
+// and left in `topLeft`, bottom and right in `bottomRight`.
+void Frame3D(TCanvas* canvas, TRect& rect, TColor topLeft, TColor bottomRight, int width);
+
+class TCustomPanel : public TCustomControl {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    explicit TCustomPanel(TComponent* AOwner);
+
+    TAlignment GetAlignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    TBevelCut GetBevelInner() const { return FBevelInner; }
+    void SetBevelInner(TBevelCut value);
+    TBevelCut GetBevelOuter() const { return FBevelOuter; }
+    void SetBevelOuter(TBevelCut value);
+    int GetBevelWidth() const { return FBevelWidth; }
+    void SetBevelWidth(int value);
+    int GetBorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int value);
+    TBorderStyle GetBorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle value);
+    bool GetParentBackground() const { return FParentBackground; }
+    void SetParentBackground(bool value);
+
+    void WndProc(TMessage& message) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void Paint() override;
+    // Children are arranged inside the bevels and the border.
+    void ShrinkClientArea(TRect& rect) override;
+
+private:
+    void Changed();
+
+    TAlignment FAlignment = taCenter;
+    TBevelCut FBevelInner = bvNone;
+    TBevelCut FBevelOuter = bvRaised;
+    int FBevelWidth = 1;
+    int FBorderWidth = 0;
+    TBorderStyle FBorderStyle = bsNone;
+    bool FParentBackground = false;
+};
+
+class TPanel : public TCustomPanel {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    using TCustomPanel::TCustomPanel;
+};
+
+enum TBevelStyle { bsLowered, bsRaised };
+VARIRUVU_ENUM_INFO(TBevelStyle, bsLowered, bsRaised);
+enum TBevelShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
+VARIRUVU_ENUM_INFO(TBevelShape, bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer);
+
+class TBevel : public TGraphicControl {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    explicit TBevel(TComponent* AOwner);
+
+    TBevelShape GetShape() const { return FShape; }
+    void SetShape(TBevelShape value);
+    TBevelStyle GetStyle() const { return FStyle; }
+    void SetStyle(TBevelStyle value);
+
+protected:
+    void Paint() override;
+
+private:
+    TBevelShape FShape = bsBox;
+    TBevelStyle FStyle = bsLowered;
+};
+
+class TImage : public TGraphicControl {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    explicit TImage(TComponent* AOwner);
+    ~TImage() override;
+
+    TPicture* GetPicture() const { return FPicture.get(); }
+    void SetPicture(TPicture* value) { FPicture->Assign(value); }
+    // The picture's bitmap canvas (the picture becomes a bitmap).
+    TCanvas* GetImageCanvas();
+    bool GetStretch() const { return FStretch; }
+    void SetStretch(bool value);
+    bool GetCenter() const { return FCenter; }
+    void SetCenter(bool value);
+    bool GetProportional() const { return FProportional; }
+    void SetProportional(bool value);
+    bool GetTransparent() const { return FTransparent; }
+    void SetTransparent(bool value);
+    bool GetAutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool value);
+    // Where the picture is drawn, in client coordinates.
+    TRect DestRect() const;
+
+protected:
+    void Paint() override;
+    // Replaces the picture object (a wide variant brings its own); the old
+    // picture's OnChange goes over to the new one.
+    void SetPictureObject(std::unique_ptr<TPicture> picture);
+
+private:
+    void PictureChanged(TObject* sender);
+
+    std::unique_ptr<TPicture> FPicture;
+    bool FStretch = false;
+    bool FCenter = false;
+    bool FProportional = false;
+    bool FTransparent = false;
+    bool FAutoSize = false;
+};
