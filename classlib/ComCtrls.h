@@ -195,6 +195,8 @@ enum TItemChange { ctText, ctImage, ctState };
 VARIRUVU_ENUM_INFO(TItemChange, ctText, ctImage, ctState);
 using TLVChangeEvent = TEvent<TObject*, TListItem*, TItemChange>;
 using TLVCompareEvent = TEvent<TObject*, TListItem*, TListItem*, int, int&>;
+using TLVEditingEvent = TEvent<TObject*, TListItem*, bool&>;
+using TLVEditedEvent = TEvent<TObject*, TListItem*, AnsiString&>;
 enum TOwnerDrawItemStateFlag { odsSelected, odsFocused, odsDisabled };
 using TCustomDrawState = TSet<TOwnerDrawItemStateFlag>;
 using TLVDrawItemEvent = TEvent<TCustomListView*, TListItem*, TRect, TCustomDrawState>;
@@ -247,6 +249,8 @@ public:
     TLVChangeEvent OnChange;
     TLVCompareEvent OnCompare;
     TLVDrawItemEvent OnDrawItem;
+    TLVEditingEvent OnEditing;
+    TLVEditedEvent OnEdited;
 
 protected:
     friend class TListItem;
@@ -263,6 +267,10 @@ protected:
     virtual TListItem* NewListItem();
     virtual void Change(TListItem* item, TItemChange change);
     virtual void OwnerDrawItem(TListItem* item, const TRect& rect, TCustomDrawState state);
+    // The user may edit the item's caption in place.
+    virtual bool CanEdit(TListItem* item);
+    // The user finished editing the caption: OnEdited may change the text, which becomes the caption.
+    virtual void EditDone(TListItem* item, AnsiString text);
     // Replaces the column collection (a wide variant brings its own).
     void SetColumnsObject(std::unique_ptr<TListColumns> columns) { FColumns = std::move(columns); }
 

@@ -273,6 +273,11 @@ TListItem* TListItems::AddItem(TListItem* item, int index)
 {
     if (index < 0 || index > GetCount())
         index = GetCount();
+    // Rows go straight into the window (made now when it can be), so that
+    // every row added by code reaches OnChange.
+    if (!FOwner->HandleAllocated() && FOwner->GetParent() &&
+        !(FOwner->GetComponentState() & (csLoading | csDestroying)))
+        FOwner->HandleNeeded();
     std::unique_ptr<TListItem> created(FOwner->NewListItem());
     if (item)
         created->Assign(item);
@@ -348,6 +353,8 @@ VARIRUVU_CLASS_INFO(TListView, TCustomListView)
     info.Property("OnChange", &TListView::OnChange);
     info.Property("OnCompare", &TListView::OnCompare);
     info.Property("OnDrawItem", &TListView::OnDrawItem);
+    info.Property("OnEdited", &TListView::OnEdited);
+    info.Property("OnEditing", &TListView::OnEditing);
 }
 
 TCustomListView::TCustomListView(TComponent* AOwner)
@@ -762,6 +769,21 @@ void TCustomListView::NotifyHandler(TMessage& message)
             Change(item, ctImage);
         return;
     }
+    case LVN_BEGINLABELEDITA: {
+        auto* info = reinterpret_cast<NMLVDISPINFOA*>(message.LParam);
+        TListItem* item = ItemOfParam(info->item.lParam);
+        if (!item && info->item.iItem >= 0 && info->item.iItem < GetItems()->GetCount())
+            item = GetItems()->GetItem(info->item.iItem);
+        message.Result = item && CanEdit(item) ? FALSE : TRUE;
+        return;
+    }
+    case LVN_ENDLABELEDITA: {
+        auto* info = reinterpret_cast<NMLVDISPINFOA*>(message.LParam);
+        if (info->item.pszText && info->item.iItem >= 0 && info->item.iItem < GetItems()->GetCount())
+            EditDone(GetItems()->GetItem(info->item.iItem), info->item.pszText);
+        message.Result = FALSE;  // EditDone has set the caption
+        return;
+    }
     case NM_CLICK:
         Click();
         return;
@@ -772,6 +794,21 @@ void TCustomListView::NotifyHandler(TMessage& message)
         break;
     }
     DefaultHandler(message);
+}
+
+bool TCustomListView::CanEdit(TListItem* item)
+{
+    bool allow = true;
+    if (OnEditing)
+        OnEditing(this, item, allow);
+    return allow;
+}
+
+void TCustomListView::EditDone(TListItem* item, AnsiString text)
+{
+    if (OnEdited)
+        OnEdited(this, item, text);
+    item->SetCaption(text);
 }
 
 void TCustomListView::OwnerDrawItem(TListItem* item, const TRect& rect, TCustomDrawState state)

@@ -152,6 +152,25 @@ TEST_F(GalleryTest, CheckBoxesOfTheListAndRowsAddedByCodeRaiseOnChange)
     EXPECT_TRUE(ListChecked(2));
 }
 
+TEST(GalleryCreationTest, RowsAddedBeforeTheFormIsShownRaiseOnChangeToo)
+{
+    TGalleryForm form(nullptr);
+    EXPECT_NE(std::find(form.Events.begin(), form.Events.end(), "ListChange 1 ctState"), form.Events.end());
+    EXPECT_FALSE(IsWindowVisible(form.GetHandle()));
+}
+
+TEST_F(GalleryTest, EditingARowCaptionGoesThroughOnEdited)
+{
+    form->List->OnEdited = TLVEditedEvent::FromFunction([](TObject*, TListItem*, AnsiString& s) { s += ".bak"; });
+    HWND edit = reinterpret_cast<HWND>(SendMessageA(form->List->GetHandle(), LVM_EDITLABELA, 0, 0));
+    ASSERT_NE(edit, nullptr);
+    SetWindowTextA(edit, "renamed");
+    SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+    Application->ProcessMessages();
+    EXPECT_EQ(form->List->GetItems()->GetItem(0)->GetCaption(), "renamed.bak");
+    EXPECT_EQ(ListText(0, 0), "renamed.bak");
+}
+
 TEST_F(GalleryTest, APickInTheComboBoxRaisesOnClickThenOnChangeButSettingFromCodeRaisesNothing)
 {
     form->Combo->SetFocus();
@@ -267,6 +286,19 @@ TEST_F(GalleryTest, PanelPaintsItsBevelsAndColour)
     EXPECT_EQ(printed.Pixel(form->TopPanel->GetWidth() - 1, 20), rgb(clBtnShadow));
     EXPECT_EQ(printed.Pixel(3, 20), rgb(clBtnShadow));                         // lowered inner bevel after the border
     EXPECT_EQ(printed.Pixel(600, 36), rgb(clBtnFace));
+}
+
+TEST(ManifestTest, TheProgramRunsWithCommonControls6)
+{
+    InitCommonControls6();
+    HMODULE comctl = GetModuleHandleA("comctl32.dll");
+    ASSERT_NE(comctl, nullptr);
+    // version 6 lives in its side-by-side assembly, which only a manifest brings in
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(comctl, path, sizeof(path));
+    CharLowerA(path);
+    EXPECT_NE(AnsiString(path).find("microsoft.windows.common-controls_6595b64144ccf1df_6.0"), AnsiString::npos)
+        << path;
 }
 
 TEST(LabelTest, AnEmptyCaptionStillMeasuresOneLine)
