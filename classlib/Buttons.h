@@ -7,7 +7,6 @@
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 VARIRUVU_ENUM_INFO(TButtonLayout, blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom);
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
-using TNumGlyphs = int;
 
 // A button's glyph: a bitmap of up to four images side by side (up,
 // disabled, down, exclusive), the image list made from it, and the index of

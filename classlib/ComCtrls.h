@@ -388,16 +388,11 @@ public:
     VARIRUVU_DECLARE_CLASS_INFO
     explicit TCustomRichEdit(TComponent* AOwner);
 
-    bool GetPlainText() const { return FPlainText; }
-    void SetPlainText(bool value) { FPlainText = value; }
     void WndProc(TMessage& message) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
-
-private:
-    bool FPlainText = false;
 };
 
 class TRichEdit : public TCustomRichEdit {

@@ -5,7 +5,6 @@
 
 enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 VARIRUVU_ENUM_INFO(TBevelCut, bvNone, bvLowered, bvRaised, bvSpace);
-using TBevelWidth = int;
 
 // Draws a frame of `width` pixels inside `rect` (which shrinks by it): top
 // and left in `topLeft`, bottom and right in `bottomRight`.

@@ -20,7 +20,6 @@ VARIRUVU_CLASS_INFO(TRichEdit, TCustomRichEdit)
     info.Property("BorderStyle", &TRichEdit::GetBorderStyle, &TRichEdit::SetBorderStyle).Default(bsSingle);
     info.Property("Lines", &TRichEdit::GetLines, &TRichEdit::SetLines);
     info.Property("MaxLength", &TRichEdit::GetMaxLength, &TRichEdit::SetMaxLength).Default(0);
-    info.Property("PlainText", &TRichEdit::GetPlainText, &TRichEdit::SetPlainText).Default(false);
     info.Property("ReadOnly", &TRichEdit::GetReadOnly, &TRichEdit::SetReadOnly).Default(false);
     info.Property("ScrollBars", &TRichEdit::GetScrollBars, &TRichEdit::SetScrollBars).Default(ssNone);
     info.Property("WantReturns", &TRichEdit::GetWantReturns, &TRichEdit::SetWantReturns).Default(true);

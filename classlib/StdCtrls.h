@@ -106,7 +106,6 @@ private:
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 VARIRUVU_ENUM_INFO(TCheckBoxState, cbUnchecked, cbChecked, cbGrayed);
-enum TLeftRight { taLeftSide, taRightSide };
 
 // A check box whose state the control keeps; the window shows it.
 class TCustomCheckBox : public TButtonControl {
@@ -221,9 +220,6 @@ public:
     void Delete(int index) override;
     void Insert(int index, const AnsiString& s) override;
 
-protected:
-    TCustomMemo* GetMemo() const { return FMemo; }
-
 private:
     std::vector<AnsiString> Lines() const;
     void SetLines(const std::vector<AnsiString>& lines);
@@ -248,8 +244,6 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
-    // Replaces the line list (the rich edit brings its own).
-    void SetLinesObject(std::unique_ptr<TStrings> lines) { FLines = std::move(lines); }
 
 private:
     std::unique_ptr<TStrings> FLines;
@@ -354,15 +348,14 @@ protected:
     virtual std::unique_ptr<TCustomComboBoxStrings> AnsiItemsClass() const;
     // Paints item `index` (-1: the edit part without a selection).
     virtual void OwnerDrawItem(int index, const TRect& rect, TOwnerDrawState state);
-    // The items and index while the combo box has no window.
-    TStringList& SavedItems() { return FSavedItems; }
-    int FSavedIndex = -1;
 
 private:
     void DrawItemHandler(TMessage& message);
 
     mutable std::unique_ptr<TCustomComboBoxStrings> FItems;
+    // The items and index while the combo box has no window.
     TStringList FSavedItems;
+    int FSavedIndex = -1;
     TComboBoxStyle FStyle = csDropDown;
     int FDropDownCount = 8;
     bool FSorted = false;
