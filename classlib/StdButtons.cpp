@@ -39,7 +39,12 @@ TButton::TButton(TComponent* AOwner) : TButtonControl(AOwner)
 void TButton::SetDefault(bool value)
 {
     FDefault = value;
-    if (HandleAllocated())
+    if (!HandleAllocated())
+        return;
+    // An owner-drawn button keeps its style and draws the default frame itself.
+    if ((GetWindowLongA(FHandle, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW)
+        Invalidate();
+    else
         SendMessageA(FHandle, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 

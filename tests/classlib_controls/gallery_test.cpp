@@ -209,6 +209,16 @@ TEST_F(GalleryTest, ButtonsRaiseOnClickAndTheBitButtonDrawsItself)
     SendMessageA(form->BitBtn->GetHandle(), BM_CLICK, 0, 0);
     EXPECT_EQ(form->Events, (std::vector<std::string>{"ButtonClick Button", "ButtonClick BitBtn"}));
     EXPECT_EQ(GetWindowLongA(form->BitBtn->GetHandle(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    // a kind brings caption, modal result and the default role, and the button stays owner-drawn
+    form->BitBtn->SetKind(bkOK);
+    EXPECT_EQ(WindowText(form->BitBtn->GetHandle()), "OK");
+    EXPECT_EQ(form->BitBtn->GetModalResult(), mrOk);
+    EXPECT_TRUE(form->BitBtn->GetDefault());
+    EXPECT_EQ(GetWindowLongA(form->BitBtn->GetHandle(), GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    form->Events.clear();
+    SendMessageA(form->BitBtn->GetHandle(), BM_CLICK, 0, 0);
+    EXPECT_EQ(form->GetModalResult(), mrOk);
+    form->SetModalResult(mrNone);
     // Alt+P: the button's accelerator clicks it
     form->Events.clear();
     EXPECT_EQ(form->Button->Perform(CM_DIALOGCHAR, 'p', 0), 1);
