@@ -2,8 +2,10 @@
 
 #include "app/commandline.h"
 #include "app/programfolder.h"
+#include "app/programversion.h"
 #include "app/specialfolders.h"
 #include "app/systemops.h"
+#include "classlib/ImgList.h"
 #include "classlib/SysUtils.h"
 #include "lang/LangManager.h"
 #include <shellapi.h>
@@ -14,16 +16,30 @@ VARIRUVU_CLASS_INFO(TfrmMain, TForm)
     info.Method("FormCreate", &TfrmMain::FormCreate);
     info.Method("FormShow", &TfrmMain::FormShow);
     info.Method("FormClose", &TfrmMain::FormClose);
+    info.Method("btnhomeClick", &TfrmMain::btnhomeClick);
+    info.Method("btnfilesfoldersClick", &TfrmMain::btnfilesfoldersClick);
+    info.Method("btnsettingsClick", &TfrmMain::btnsettingsClick);
+    info.Method("btnhelpClick", &TfrmMain::btnhelpClick);
+    info.Method("btnaboutClick", &TfrmMain::btnaboutClick);
+    info.Method("btndonateClick", &TfrmMain::btndonateClick);
+    info.Method("btnrecommendationClick", &TfrmMain::btnrecommendationClick);
+    info.Method("btnexitClick", &TfrmMain::btnexitClick);
 }
 
 TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)
 {
-    RegisterClasses({&TSafetyDelete::ClassInfo(), &Tquonoslang::ClassInfo()});
+    RegisterClasses({&TSafetyDelete::ClassInfo(), &Tquonoslang::ClassInfo(), &TPanel::ClassInfo(),
+                     &TBevel::ClassInfo(), &TImage::ClassInfo(), &TLabel::ClassInfo(), &TButton::ClassInfo(),
+                     &TCheckBox::ClassInfo(), &TComboBox::ClassInfo(), &TListView::ClassInfo(),
+                     &TProgressBar::ClassInfo(), &TPageControl::ClassInfo(), &TTabSheet::ClassInfo(),
+                     &TImageList::ClassInfo(), &TOpenDialog::ClassInfo()});
     LoadForm();
 }
 
-// A component the form resource must hold; a missing one is a broken build.
 namespace {
+
+constexpr const char* MakerSite = "https://www.brevant.example/";
+constexpr const char* ProgramDate = " - 12.08.2014";
 
 // German, English, Hungarian, Ukrainian and Czech: the languages the program ships.
 bool IsExpectedSystemLanguage(uint16_t langID)
@@ -31,8 +47,24 @@ bool IsExpectedSystemLanguage(uint16_t langID)
     return langID == 1031 || langID == 1033 || langID == 1038 || langID == 1058 || langID == 1029;
 }
 
+// The flag of a language box index; null for an index without one.
+const char* FlagFile(int languageIndex)
+{
+    static constexpr const char* flags[] = {"us.png", "cz.png", "de.png", "hu.png", "uk.png"};
+    return languageIndex >= 0 && languageIndex < 5 ? flags[languageIndex] : nullptr;
+}
+
+// The donation page of a language box index; null for an index without one.
+const char* DonationPage(int languageIndex)
+{
+    if (languageIndex == 3)
+        return "donate-h.html";
+    return languageIndex >= 0 && languageIndex < 5 ? "donate-e.html" : nullptr;
+}
+
 }  // namespace
 
+// A component the form resource must hold; a missing one is a broken build.
 template <class T>
 T* TfrmMain::Part(const char* name)
 {
@@ -42,22 +74,51 @@ T* TfrmMain::Part(const char* name)
     return part;
 }
 
-void TfrmMain::FormCreate(TObject*)
+void TfrmMain::BindComponents()
 {
     SafetyDelete = Part<TSafetyDelete>("SafetyDelete");
     oslang = Part<Tquonoslang>("oslang");
+    od = Part<TOpenDialog>("od");
+    PageControl = Part<TPageControl>("PageControl");
+    btnhome = Part<TLabel>("btnhome");
+    btnfilesfolders = Part<TLabel>("btnfilesfolders");
+    btnsettings = Part<TLabel>("btnsettings");
+    btnhelp = Part<TLabel>("btnhelp");
+    btnabout = Part<TLabel>("btnabout");
+    btndonate = Part<TLabel>("btndonate");
+    btnrecommendation = Part<TLabel>("btnrecommendation");
+    btnexit = Part<TLabel>("btnexit");
+    mppimg = Part<TImage>("mppimg");
+    lblver = Part<TLabel>("lblver");
+    lblvers = Part<TLabel>("lblvers");
+    lblprogdate = Part<TLabel>("lblprogdate");
+    cbLanguage = Part<TComboBox>("cbLanguage");
+    cbAlgorithm = Part<TComboBox>("cbAlgorithm");
+    ImageFlag = Part<TImage>("ImageFlag");
+    cbShutdown = Part<TCheckBox>("cbShutdown");
+    lblcbAlgorithminfo = Part<TLabel>("lblcbAlgorithminfo");
+    lblcbalgorithmethod = Part<TLabel>("lblcbalgorithmethod");
+    lblalgorithminfo2 = Part<TLabel>("lblalgorithminfo2");
+}
 
+void TfrmMain::FormCreate(TObject*)
+{
+    BindComponents();
     const TStartRequest request = ParseCommandLine(ProgramArguments());
     StartPath = request.StartPath;
     StartAsFolder = request.StartAsFolder;
     ExeDir = ProgramFolder();
-    // The open dialog starts in GetSpecialFolderPath(CSIDL_APPDATA), and lblver and
-    // lblvers show GetProgramVersion(), once the form holds od and the labels.
-    LangManager()->AddLangFilesFromFolder(AnsiToWide(ExeDir + "languages"), L"*.lng", false);
-    // cbLanguage lists the manager's languages here, once the form holds it.
-    if (IsExpectedSystemLanguage(oslang->GetLangID()))
-        LangManager()->SelectLanguage(GetSystemDefaultLangID());
-    // With one of the expected languages cbAlgorithm also starts on sdmDoD.
+    od->SetInitialDir(GetSpecialFolderPath(CSIDL_APPDATA));
+    lblver->SetCaption(GetProgramVersion());
+    lblvers->SetCaption(GetProgramVersion());
+    TLanguageManager* languages = LangManager();
+    languages->AddLangFilesFromFolder(AnsiToWide(ExeDir + "languages"), L"*.lng", false);
+    for (int i = 0; i < languages->CountLanguages(); ++i)
+        cbLanguage->GetItems()->Add(WideToAnsi(languages->GetLanguageNameByIndex(i)));
+    if (IsExpectedSystemLanguage(oslang->GetLangID())) {
+        languages->SelectLanguage(GetSystemDefaultLangID());
+        cbAlgorithm->SetItemIndex(static_cast<int>(sdmDoD));
+    }
     // CloseSplashIfShown: the splash window's five-second pause ends here.
     // ReadConfigFile: the stored language, method, last use and boxes override the defaults above.
     DeleteUpdateLeftovers();
@@ -72,21 +133,116 @@ void TfrmMain::FormShow(TObject*)
     DeleteFolderTree(ScratchFolder());
     // ShowAgreementIfChosen: the licence viewer, when the settings ask for it.
     // LoadSkin: the pictures and icons of the images and icons folders.
-    // ShowMethodInfo fills the method descriptions, once the form holds their labels.
+    ShowMethodInfo();
     Application->SetTitle("Clearvane");
     SetCaption("QUON Variruvu");
-    // lblprogdate := " - 12.08.2014"; TabSheet1 with btnhome in bold; cbLanguage on the current
-    // language; Donate and the recommended links by system language: once the form holds them.
+    lblprogdate->SetCaption(ProgramDate);
+    ShowMenuPage(btnhome, "TabSheet1");
+    if (cbLanguage->GetItemIndex() < 0)
+        cbLanguage->SetItemIndex(LangManager()->FindLanguageIndex(LangManager()->GetCurrentLangID()));
+    ShowLinksForSystemLanguage();
     ExeDir = ProgramFolder();
-    // ImageFlag of the language index, once the form holds it.
+    if (const char* flag = FlagFile(cbLanguage->GetItemIndex()))
+        ImageFlag->GetPicture()->LoadFromFile(ExeDir + "images\\" + flag);
     // The update check of the language index (OfferUpdateEn ... OfferUpdateUk).
     // A path from the command line: AddFolderEntry or AddFileEntry, then btnShredClick; then ShowListTotals.
 }
 
 void TfrmMain::FormClose(TObject*, TCloseAction&)
 {
-    // ShutdownWindows(EWX_SHUTDOWN) when cbShutdown is checked, once the form holds it.
+    if (cbShutdown->GetChecked())
+        ShutdownWindows(EWX_SHUTDOWN);
     // EnsureDataFolders, WriteConfigFile, SaveRegistrySettings: the settings store.
+}
+
+void TfrmMain::SetMenuBold(TLabel* entry)
+{
+    for (TLabel* each : {btnhome, btnfilesfolders, btnsettings, btnhelp, btnabout, btndonate, btnrecommendation,
+                         btnexit})
+        each->GetFont()->SetStyle(each == entry ? TFontStyles{fsBold} : TFontStyles{});
+}
+
+void TfrmMain::ShowMenuPage(TLabel* entry, const char* page)
+{
+    SetMenuBold(entry);
+    PageControl->SetActivePage(Part<TTabSheet>(page));
+}
+
+void TfrmMain::btnhomeClick(TObject*) { ShowMenuPage(btnhome, "TabSheet1"); }
+void TfrmMain::btnfilesfoldersClick(TObject*) { ShowMenuPage(btnfilesfolders, "TabSheet2"); }
+void TfrmMain::btnsettingsClick(TObject*) { ShowMenuPage(btnsettings, "TabSheet3"); }
+void TfrmMain::btnhelpClick(TObject*) { ShowMenuPage(btnhelp, "TabSheet4"); }
+void TfrmMain::btnaboutClick(TObject*) { ShowMenuPage(btnabout, "TabSheet5"); }
+void TfrmMain::btnrecommendationClick(TObject*) { ShowMenuPage(btnrecommendation, "TabSheet7"); }
+
+void TfrmMain::btndonateClick(TObject*)
+{
+    ShowMenuPage(btndonate, "TabSheet6");
+    if (!IsInternetConnected()) {
+        MessageDlg(WideToAnsi(GetLangConstant("sTheprogramupdatercouldconnecttotheupdaterserver")), mtWarning,
+                   TMsgDlgButtons{mbOK});
+        return;
+    }
+    if (const char* page = DonationPage(cbLanguage->GetItemIndex()))
+        ShellExecuteA(Application->GetHandle(), "open", (AnsiString(MakerSite) + page).c_str(), nullptr, nullptr,
+                      SW_SHOWNORMAL);
+}
+
+void TfrmMain::btnexitClick(TObject*)
+{
+    SetMenuBold(btnexit);
+    const int answer = MessageBoxW(Application->GetHandle(), GetLangConstant("sApplicationClose").c_str(),
+                                   GetLangConstant("sDlgTitle_About").c_str(), MB_YESNO | MB_ICONINFORMATION);
+    if (answer == IDYES) {
+        // EnsureDataFolders, WriteConfigFile, SaveRegistrySettings, ClearLastApply, UpdateRunEntry: the settings store.
+        if (cbShutdown->GetChecked())
+            ShutdownWindows(EWX_SHUTDOWN);
+        else
+            Sleep(1500);
+        Application->ProcessMessages();
+        Application->Terminate();
+    } else {
+        SetMenuBold(nullptr);
+    }
+    // The box's click handler of the settings store runs with this.
+    cbShutdown->SetChecked(false);
+}
+
+void TfrmMain::ShowMethodInfo()
+{
+    static constexpr const char* descriptions[] = {"sZero1Passes", "sDoD7Passes", "sGutmann35Passes"};
+    const int index = cbAlgorithm->GetItemIndex();
+    if (index < 0 || index > 2)
+        return;
+    const AnsiString text = WideToAnsi(GetLangConstant(descriptions[index]));
+    for (TLabel* label : {lblcbAlgorithminfo, lblcbalgorithmethod, lblalgorithminfo2}) {
+        label->Repaint();
+        label->SetCaption(text);
+    }
+}
+
+// Hungarian hides Donate and both recommended programs; Czech recommends the editor and
+// German the backup program; every other language keeps the links as the form has them.
+void TfrmMain::ShowLinksForSystemLanguage()
+{
+    const bool hungarian = oslang->GetLangIDHex() == "$040E";
+    btndonate->SetVisible(!hungarian);
+    mppimg->SetVisible(!hungarian);
+    if (hungarian) {
+        SetRecommendedLinkVisible("pspadimg", "lblpspad", "lblpspadauthor", false);
+        SetRecommendedLinkVisible("pbimg", "lblpersbackup", "lblpersbackupauthor", false);
+    } else if (oslang->GetLangID() == 1029 || oslang->GetLangID() == 1031) {
+        const bool czech = oslang->GetLangID() == 1029;
+        SetRecommendedLinkVisible("pspadimg", "lblpspad", "lblpspadauthor", czech);
+        SetRecommendedLinkVisible("pbimg", "lblpersbackup", "lblpersbackupauthor", !czech);
+    }
+}
+
+void TfrmMain::SetRecommendedLinkVisible(const char* picture, const char* title, const char* author, bool visible)
+{
+    Part<TImage>(picture)->SetVisible(visible);
+    Part<TLabel>(title)->SetVisible(visible);
+    Part<TLabel>(author)->SetVisible(visible);
 }
 
 void TfrmMain::RestartProgram()

@@ -1,6 +1,6 @@
 #include "app/programfolder.h"
 
-#include "classlib/Forms.h"
+#include "classlib/Dialogs.h"
 #include "classlib/SysUtils.h"
 #include "classlib/Win.h"
 #include "lang/LangManager.h"
@@ -55,7 +55,6 @@ void CheckProgramFiles()
     ExeDir = ProgramFolder();
     if (FindMissingCompanionFile(ExeDir).empty())
         return;
-    MessageBoxA(Application->GetHandle(), WideToAnsi(GetLangConstant("sProgCheckFiles")).c_str(), "Warning",
-                MB_OK | MB_ICONWARNING);
+    MessageDlg(WideToAnsi(GetLangConstant("sProgCheckFiles")), mtWarning, TMsgDlgButtons{mbOK});
     ExitProcess(0);
 }

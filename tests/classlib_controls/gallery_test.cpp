@@ -430,3 +430,21 @@ TEST(ImageListTest, ImagesTravelInTheFormStreamAsOneStrip)
 }
 
 }  // namespace
+
+TEST_F(GalleryTest, ALabelFollowsItsFontInSizeAndPaint)
+{
+    TLabel* label = form->HandLabel;
+    TCanvas measure;
+    HDC dc = GetDC(nullptr);
+    measure.SetHandle(dc);
+    measure.GetFont()->Assign(label->GetFont());
+    const int normal = measure.TextWidth(label->GetCaption());
+    EXPECT_EQ(label->GetWidth(), normal);
+    label->GetFont()->SetStyle(TFontStyles{fsBold});
+    measure.GetFont()->Assign(label->GetFont());
+    const int bold = measure.TextWidth(label->GetCaption());
+    measure.SetHandle(nullptr);
+    ReleaseDC(nullptr, dc);
+    EXPECT_GT(bold, normal);
+    EXPECT_EQ(label->GetWidth(), bold);
+}
