@@ -151,6 +151,9 @@ void TPageControl::SetActivePage(TTabSheet* page)
     if (page) {
         page->BringToFront();
         page->SetVisible(true);
+        // A hidden sheet is not aligned; growing to its place, it must paint all of it anew.
+        if (page->HandleAllocated())
+            RedrawWindow(page->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
     TTabSheet* old = FActivePage;
     FActivePage = page;

@@ -448,3 +448,34 @@ TEST_F(GalleryTest, ALabelFollowsItsFontInSizeAndPaint)
     EXPECT_GT(bold, normal);
     EXPECT_EQ(label->GetWidth(), bold);
 }
+
+// Pixels of a window's client area that differ from a colour, read from the screen.
+int PixelsUnlike(HWND wnd, COLORREF colour)
+{
+    RECT client{};
+    GetClientRect(wnd, &client);
+    POINT origin{0, 0};
+    ClientToScreen(wnd, &origin);
+    HDC screen = GetDC(nullptr);
+    int unlike = 0;
+    for (int y = 0; y < client.bottom; y += 2)
+        for (int x = 0; x < client.right; x += 2)
+            if (GetPixel(screen, origin.x + x, origin.y + y) != colour)
+                ++unlike;
+    ReleaseDC(nullptr, screen);
+    return unlike;
+}
+
+TEST_F(GalleryTest, AShownSheetPaintsOverTheWholeAreaOfThePreviousOne)
+{
+    auto settle = [] {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 500; Sleep(20))
+            Application->ProcessMessages();
+    };
+    form->Pages->SetActivePage(form->Sheet2);
+    settle();
+    ASSERT_GT(PixelsUnlike(form->Sheet2->GetHandle(), ColorToRGB(form->Sheet2->GetColor())), 0);
+    form->Pages->SetActivePage(form->Sheet3);  // an empty page
+    settle();
+    EXPECT_EQ(PixelsUnlike(form->Sheet3->GetHandle(), ColorToRGB(form->Sheet3->GetColor())), 0);
+}
