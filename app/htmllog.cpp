@@ -57,7 +57,8 @@ void WriteHead(TLogDocument& doc, const THtmlLogTexts& texts)
     doc.Line("<tr>");
     doc.Line("<td rowspan=\"2\" valign=\"middle\">");
     doc.Line("<img src=\"images/_fslogo.png\" alt=\"variruvu\" border=\"0\" align=\"left\"></td>");
-    doc.Line("<img src=\"images/variruvu.png\" alt=\"variruvu\" width=\"48\" height=\"48\" border=\"0\" align=\"left\"></td>");
+    doc.Line("<img src=\"images/variruvu.png\" alt=\"variruvu\" width=\"48\" height=\"48\" border=\"0\" "
+             "align=\"left\"></td>");
     doc.Line("</tr>");
     doc.Line("<tr>");
     doc << "<td><a href=\"" << MakerSite << "\" target=\"\"> " << MakerHost << " </a><!--b>" << MakerSiteNotice;
@@ -83,7 +84,8 @@ void WriteList(TLogDocument& doc, TCustomListView* list, bool centerHeaders)
     TListColumns* columns = list->GetColumns();
     for (int i = 0; i < columns->GetCount(); ++i) {
         const AnsiString& caption = columns->GetItems(i)->GetCaption();
-        doc.Line(centerHeaders ? "<td><b><center>" + caption + "</center></b></td>" : "<td><b>" + caption + "</b></td>");
+        doc.Line(centerHeaders ? "<td><b><center>" + caption + "</center></b></td>"
+                               : "<td><b>" + caption + "</b></td>");
     }
     doc.Line("</tr>");
     TListItems* items = list->GetItems();

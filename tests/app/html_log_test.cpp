@@ -189,9 +189,10 @@ AnsiString BrowserRows(const AnsiString& htmlFile, const AnsiString& scratch)
         "    f.write(''.join('|'.join(r) + '\\n' for r in p.rows))\n"
         "os.replace(sys.argv[2] + '.tmp', sys.argv[2])\n"
         "EOF\n";
-    if (!RunHostScript(script, {"HTML=" + UnixPath(htmlFile), "SCRATCH=" + UnixPath(ExcludeTrailingPathDelimiter(scratch)),
-                                "OUT=" + UnixPath(answer)},
-                       answer))
+    const std::vector<AnsiString> environment = {
+        "HTML=" + UnixPath(htmlFile), "SCRATCH=" + UnixPath(ExcludeTrailingPathDelimiter(scratch)),
+        "OUT=" + UnixPath(answer)};
+    if (!RunHostScript(script, environment, answer))
         return "the browser gave no answer";
     return ReadBytes(answer);
 }
