@@ -1,8 +1,11 @@
 #include "app/erasedlg.h"
 
 #include "app/commandline.h"
+#include "app/datafolders.h"
+#include "app/productinfo.h"
 #include "app/programfolder.h"
 #include "app/programversion.h"
+#include "app/restarthandover.h"
 #include "app/specialfolders.h"
 #include "app/systemops.h"
 #include "classlib/ImgList.h"
@@ -24,6 +27,13 @@ VARIRUVU_CLASS_INFO(TfrmMain, TForm)
     info.Method("btndonateClick", &TfrmMain::btndonateClick);
     info.Method("btnrecommendationClick", &TfrmMain::btnrecommendationClick);
     info.Method("btnexitClick", &TfrmMain::btnexitClick);
+    info.Method("cbLanguageClick", &TfrmMain::cbLanguageClick);
+    info.Method("cbLanguageChange", &TfrmMain::cbLanguageChange);
+    info.Method("cbAlgorithmClick", &TfrmMain::cbAlgorithmClick);
+    info.Method("cbCntxMnClick", &TfrmMain::cbCntxMnClick);
+    info.Method("cbShutdownClick", &TfrmMain::cbShutdownClick);
+    info.Method("btnOKClick", &TfrmMain::btnOKClick);
+    info.Method("btnLogFileClick", &TfrmMain::btnLogFileClick);
 }
 
 TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)
@@ -37,9 +47,6 @@ TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)
 }
 
 namespace {
-
-constexpr const char* MakerSite = "https://www.brevant.example/";
-constexpr const char* ProgramDate = " - 12.08.2014";
 
 // German, English, Hungarian, Ukrainian and Czech: the languages the program ships.
 bool IsExpectedSystemLanguage(uint16_t langID)
@@ -96,6 +103,20 @@ void TfrmMain::BindComponents()
     cbAlgorithm = Part<TComboBox>("cbAlgorithm");
     ImageFlag = Part<TImage>("ImageFlag");
     cbShutdown = Part<TCheckBox>("cbShutdown");
+    cbSplash = Part<TCheckBox>("cbSplash");
+    cbLicRun = Part<TCheckBox>("cbLicRun");
+    cbdellastapply = Part<TCheckBox>("cbdellastapply");
+    cbCntxMn = Part<TCheckBox>("cbCntxMn");
+    cbRunWindows = Part<TCheckBox>("cbRunWindows");
+    lbllutime = Part<TLabel>("lbllutime");
+    lblaboutinfo = Part<TLabel>("lblaboutinfo");
+    UniLabel30 = Part<TLabel>("UniLabel30");
+    UniLabel23 = Part<TLabel>("UniLabel23");
+    UniLabel24 = Part<TLabel>("UniLabel24");
+    lblAuthor = Part<TLabel>("lblAuthor");
+    UniLabel18 = Part<TLabel>("UniLabel18");
+    UniLabel20 = Part<TLabel>("UniLabel20");
+    updateimg = Part<TImage>("updateimg");
     lblcbAlgorithminfo = Part<TLabel>("lblcbAlgorithminfo");
     lblcbalgorithmethod = Part<TLabel>("lblcbalgorithmethod");
     lblalgorithminfo2 = Part<TLabel>("lblalgorithminfo2");
@@ -120,12 +141,13 @@ void TfrmMain::FormCreate(TObject*)
         cbAlgorithm->SetItemIndex(static_cast<int>(sdmDoD));
     }
     // CloseSplashIfShown: the splash window's five-second pause ends here.
-    // ReadConfigFile: the stored language, method, last use and boxes override the defaults above.
+    // The stored language, method, last use and boxes override the defaults above.
+    ReadConfigFile();
     DeleteUpdateLeftovers();
     FileCount = 0;
     TotalSize = 0;
     CheckProgramFiles();
-    // SaveRegistrySettings: the registry mirror of the settings.
+    SaveRegistrySettings();
 }
 
 void TfrmMain::FormShow(TObject*)
@@ -142,8 +164,7 @@ void TfrmMain::FormShow(TObject*)
         cbLanguage->SetItemIndex(LangManager()->FindLanguageIndex(LangManager()->GetCurrentLangID()));
     ShowLinksForSystemLanguage();
     ExeDir = ProgramFolder();
-    if (const char* flag = FlagFile(cbLanguage->GetItemIndex()))
-        ImageFlag->GetPicture()->LoadFromFile(ExeDir + "images\\" + flag);
+    LoadLanguageFlag();
     // The update check of the language index (OfferUpdateEn ... OfferUpdateUk).
     // A path from the command line: AddFolderEntry or AddFileEntry, then btnShredClick; then ShowListTotals.
 }
@@ -152,7 +173,9 @@ void TfrmMain::FormClose(TObject*, TCloseAction&)
 {
     if (cbShutdown->GetChecked())
         ShutdownWindows(EWX_SHUTDOWN);
-    // EnsureDataFolders, WriteConfigFile, SaveRegistrySettings: the settings store.
+    EnsureDataFolders();
+    WriteConfigFile();
+    SaveRegistrySettings();
 }
 
 void TfrmMain::SetMenuBold(TLabel* entry)
@@ -194,7 +217,11 @@ void TfrmMain::btnexitClick(TObject*)
     const int answer = MessageBoxW(Application->GetHandle(), GetLangConstant("sApplicationClose").c_str(),
                                    GetLangConstant("sDlgTitle_About").c_str(), MB_YESNO | MB_ICONINFORMATION);
     if (answer == IDYES) {
-        // EnsureDataFolders, WriteConfigFile, SaveRegistrySettings, ClearLastApply, UpdateRunEntry: the settings store.
+        EnsureDataFolders();
+        WriteConfigFile();
+        SaveRegistrySettings();
+        ClearLastApply();
+        UpdateRunEntry();
         if (cbShutdown->GetChecked())
             ShutdownWindows(EWX_SHUTDOWN);
         else
@@ -204,7 +231,6 @@ void TfrmMain::btnexitClick(TObject*)
     } else {
         SetMenuBold(nullptr);
     }
-    // The box's click handler of the settings store runs with this.
     cbShutdown->SetChecked(false);
 }
 
@@ -245,8 +271,15 @@ void TfrmMain::SetRecommendedLinkVisible(const char* picture, const char* title,
     Part<TLabel>(author)->SetVisible(visible);
 }
 
+void TfrmMain::LoadLanguageFlag()
+{
+    if (const char* flag = FlagFile(cbLanguage->GetItemIndex()))
+        ImageFlag->GetPicture()->LoadFromFile(ExeDir + "images\\" + flag);
+}
+
 void TfrmMain::RestartProgram()
 {
+    HandOverToNewInstance();
     ShellExecuteA(GetHandle(), "open", ProgramFileName().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     Close();
 }
@@ -258,5 +291,5 @@ void TfrmMain::DeleteUpdateLeftovers()
     const AnsiString appData = GetShellFolderPath(CSIDL_APPDATA);
     DeleteFile(appData + "nupdate.ini");
     DeleteFile(appData + "nupdate.log");
-    DeleteFile(GetShellFolderPath(CSIDL_PERSONAL) + "Clearvane\\AppData\\config.ini");
+    DeleteFile(LogFolder() + "config.ini");
 }

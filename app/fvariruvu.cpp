@@ -1,9 +1,11 @@
 // The program body: one instance, the forms, the message loop.
 #include "app/erasedlg.h"
+#include "app/restarthandover.h"
 #include "classlib/Win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    WaitForPreviousInstance();
     // A running instance is brought to the front; this start ends without passing its command line on.
     if (HWND running = FindWindowA("TfrmMain", "QUON Variruvu")) {
         SetForegroundWindow(running);

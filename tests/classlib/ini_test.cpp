@@ -3,52 +3,9 @@
 #include "classlib/IniFiles.h"
 #include "classlib/Registry.h"
 #include "classlib_fixture.h"
+#include "tests/support/OutsideTools.h"
 
 namespace {
-
-// The host path of a file, for the Linux programs Wine starts.
-AnsiString UnixPath(const AnsiString& path)
-{
-    using TUnixName = char*(CDECL*)(LPCWSTR);
-    auto toUnix = reinterpret_cast<TUnixName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
-    if (!toUnix)
-        return AnsiString();
-    char* unix = toUnix(AnsiToWide(path).c_str());
-    AnsiString out = unix ? unix : "";
-    HeapFree(GetProcessHeap(), 0, unix);
-    return out;
-}
-
-// Lets Python's configparser read the file and gives its "section/key=value" lines.
-AnsiString ConfigParserView(const TScratchFolder& dir, const AnsiString& iniPath)
-{
-    AnsiString script = dir.File("view.py");
-    WriteFileBytes(script,
-                   "import configparser, os, sys\n"
-                   "cp = configparser.ConfigParser(interpolation=None)\n"
-                   "cp.optionxform = str\n"
-                   "cp.read(sys.argv[1], encoding='latin-1')\n"
-                   "with open(sys.argv[2] + '.tmp', 'w', newline='\\n') as f:\n"
-                   "    for s in cp.sections():\n"
-                   "        for k, v in cp.items(s):\n"
-                   "            f.write(s + '/' + k + '=' + v + '\\n')\n"
-                   "os.replace(sys.argv[2] + '.tmp', sys.argv[2])\n");
-    AnsiString out = dir.File("view.txt");
-    AnsiString command = "Z:\\usr\\bin\\python3 \"" + UnixPath(script) + "\" \"" + UnixPath(iniPath) + "\" \"" +
-                         UnixPath(out) + "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return "cannot start python3: " + WideToAnsi(SysErrorMessage(GetLastError()));
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    // Wine does not wait for the programs of the host; the answer is renamed into place when complete.
-    for (int i = 0; i < 600 && !FileExists(out); ++i)
-        Sleep(100);
-    return FileExists(out) ? FileBytes(out) : AnsiString("python3 gave no answer");
-}
 
 std::vector<AnsiString> NonEmptyLines(const AnsiString& text)
 {
@@ -80,7 +37,7 @@ TEST(IniFiles, WritesLandWhereThePlatformPutsThemAndPythonReadsThem)
     EXPECT_EQ(NonEmptyLines(FileBytes(path)),
               (std::vector<AnsiString>{"[A]", "x=1", "z=3", "[B]", "y=5", "[C]", "w=hello world", "n=-12", "flag=1",
                                        "off=0"}));
-    EXPECT_EQ(ConfigParserView(dir, path),
+    EXPECT_EQ(ConfigParserView(path),
               "A/x=1\nA/z=3\nB/y=5\nC/w=hello world\nC/n=-12\nC/flag=1\nC/off=0\n");
 
     TIniFile ini(path);

@@ -81,6 +81,12 @@ int TProgramRun::WaitForExit(DWORD milliseconds)
     return static_cast<int>(code);
 }
 
+void TProgramRun::WaitForIdle(DWORD milliseconds)
+{
+    if (FInfo.hProcess)
+        WaitForInputIdle(FInfo.hProcess, milliseconds);
+}
+
 bool TProgramRun::Running() const
 {
     return FInfo.hProcess && WaitForSingleObject(FInfo.hProcess, 0) == WAIT_TIMEOUT;
@@ -155,4 +161,95 @@ AnsiString MessageBoxText(HWND box)
 void PressButton(HWND box, int id)
 {
     PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+}
+
+namespace {
+
+struct TChildSearch {
+    const char* ClassName;
+    const char* Text;
+    const char* Item;
+    HWND Found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND wnd, LPARAM param)
+{
+    auto* search = reinterpret_cast<TChildSearch*>(param);
+    char name[64] = {};
+    GetClassNameA(wnd, name, sizeof(name));
+    if (lstrcmpiA(name, search->ClassName) != 0)
+        return TRUE;
+    if (search->Item) {
+        if (SendMessageA(wnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(search->Item)) ==
+            CB_ERR)
+            return TRUE;
+    } else {
+        char text[256] = {};
+        GetWindowTextA(wnd, text, sizeof(text));
+        if (!IsWindowVisible(wnd) || (search->Text && lstrcmpA(text, search->Text) != 0))
+            return TRUE;
+    }
+    search->Found = wnd;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindChild(HWND top, const char* className, const char* text)
+{
+    TChildSearch search{className, text, nullptr};
+    EnumChildWindows(top, MatchChild, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+HWND FindComboWithItem(HWND top, const char* item)
+{
+    TChildSearch search{"TComboBox", nullptr, item};
+    EnumChildWindows(top, MatchChild, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+void ClickAt(HWND top, int x, int y)
+{
+    POINT point{x, y};
+    HWND target = top;
+    for (;;) {
+        HWND child = ChildWindowFromPointEx(target, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (!child || child == target)
+            break;
+        MapWindowPoints(target, child, &point, 1);
+        target = child;
+    }
+    const LPARAM at = MAKELPARAM(point.x, point.y);
+    PostMessageA(target, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(target, WM_LBUTTONUP, 0, at);
+}
+
+void ClickButton(HWND button)
+{
+    PostMessageA(button, BM_CLICK, 0, 0);
+}
+
+void PickComboItem(HWND combo, int index)
+{
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    PostMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+int ComboItemIndex(HWND combo)
+{
+    return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
+}
+
+bool IsButtonChecked(HWND box)
+{
+    return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+DWORD WindowProcess(HWND wnd)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(wnd, &pid);
+    return pid;
 }

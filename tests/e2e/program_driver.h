@@ -28,6 +28,8 @@ public:
     // Waits for the end; the exit code, or -1 when it did not end within the time.
     int WaitForExit(DWORD milliseconds);
     bool Running() const;
+    // Waits until the program waits for input, its start-up done.
+    void WaitForIdle(DWORD milliseconds);
     DWORD ProcessId() const { return FInfo.dwProcessId; }
 
 private:
@@ -46,3 +48,19 @@ AnsiString MessageBoxText(HWND box);
 void PressButton(HWND box, int id);
 // Lets the other process handle what was sent to it.
 void Pause(DWORD milliseconds);
+
+// The first visible child window of the class (any depth) with this text (null: any text).
+HWND FindChild(HWND top, const char* className, const char* text = nullptr);
+// The first child window of the class (any depth) whose list holds the entry: a combo box by its items.
+HWND FindComboWithItem(HWND top, const char* item);
+// A left click at a point of the window's client area, handed to the visible
+// window beneath it (a label is clicked through the panel that holds it).
+void ClickAt(HWND top, int x, int y);
+// A click on a button or check box, as the mouse gives it.
+void ClickButton(HWND button);
+// Picks an entry of a drop-down list as a user does: selection, then the notification.
+void PickComboItem(HWND combo, int index);
+int ComboItemIndex(HWND combo);
+bool IsButtonChecked(HWND box);
+// The process that owns the window.
+DWORD WindowProcess(HWND wnd);

@@ -6,6 +6,7 @@
 #include "classlib/TypInfo.h"
 #include "lang/quonoslanguage.h"
 #include "tests/lang/lang_fixture.h"
+#include "tests/support/OutsideTools.h"
 
 namespace {
 
@@ -16,48 +17,20 @@ namespace {
 // and the copy writes what it sees into a report file.
 const char* const ReportVariable = "VARIRUVU_OSLANG_REPORT";
 
-// The environment of this process with the given variables replaced.
-WideString EnvironmentWith(const std::vector<WideString>& assignments)
-{
-    WideString block;
-    wchar_t* strings = GetEnvironmentStringsW();
-    for (const wchar_t* entry = strings; *entry; entry += wcslen(entry) + 1) {
-        WideString line = entry;
-        bool replaced = false;
-        for (const WideString& assignment : assignments)
-            replaced |= _wcsnicmp(line.c_str(), assignment.c_str(), assignment.find(L'=') + 1) == 0;
-        if (!replaced)
-            block += line + L'\0';
-    }
-    FreeEnvironmentStringsW(strings);
-    for (const WideString& assignment : assignments)
-        block += assignment + L'\0';
-    return block + L'\0';
-}
-
 // The child's report lines (identifier, hexadecimal form, name), or empty when none came.
 std::vector<std::string> RunChild(const WideString& locale, const WideString& reportFile)
 {
-    wchar_t exe[MAX_PATH];
-    GetModuleFileNameW(nullptr, exe, MAX_PATH);
-    WideString commandLine =
-        L"/bin/sh -c \"exec wine \\\"$VARIRUVU_CHILD_EXE\\\" --gtest_filter=QuonoslangChild.* >/dev/null 2>&1\"";
-    WideString environment = EnvironmentWith({L"LC_ALL=" + locale, L"VARIRUVU_CHILD_EXE=" + WideString(exe),
-                                              AnsiToWide(ReportVariable) + L"=" + reportFile});
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                        environment.data(), nullptr, &startup, &process))
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    const AnsiString report = WideToAnsi(reportFile);
+    if (!RunHostScript("exec /usr/bin/wine \"$CHILD\" --gtest_filter=QuonoslangChild.* >/dev/null 2>&1\n",
+                       {"LC_ALL=" + WideToAnsi(locale), "CHILD=" + UnixPath(exe),
+                        AnsiString(ReportVariable) + "=" + report},
+                       report))
         return {};
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    // A Unix child cannot be waited for: the report appears whole when it is done.
-    for (int i = 0; i < 1200 && GetFileAttributesW(reportFile.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
-        Sleep(100);
     std::vector<std::string> lines;
-    std::ifstream report(WideToAnsi(reportFile));
-    for (std::string line; std::getline(report, line);)
+    std::ifstream in(report);
+    for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
 }

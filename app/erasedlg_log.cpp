@@ -1,0 +1,34 @@
+// The main window's HTML log: written from the list and the captions on show,
+// and opened from the "Log file" buttons.
+#include "app/erasedlg.h"
+#include "app/htmllog.h"
+#include "app/messageboxes.h"
+#include "app/programversion.h"
+#include "classlib/SysUtils.h"
+#include <shellapi.h>
+
+bool TfrmMain::WriteHtmlLog(TCustomListView* list, const AnsiString& fileName, bool centerHeaders)
+{
+    THtmlLogTexts texts;
+    texts.LastUsedLabel = AnsiToWide(UniLabel30->GetCaption());
+    texts.VersionLabel = AnsiToWide(UniLabel23->GetCaption());
+    texts.Version = AnsiToWide(GetProgramVersion());
+    texts.ProgramDate = AnsiToWide(lblprogdate->GetCaption());
+    texts.AuthorLabel = AnsiToWide(UniLabel24->GetCaption());
+    texts.Author = AnsiToWide(lblAuthor->GetCaption());
+    texts.MethodLabel = AnsiToWide(UniLabel18->GetCaption());
+    texts.Method = AnsiToWide(cbAlgorithm->GetText());
+    texts.MethodInfoLabel = AnsiToWide(UniLabel20->GetCaption());
+    texts.MethodInfo = AnsiToWide(lblcbAlgorithminfo->GetCaption());
+    return ::WriteHtmlLog(list, fileName, centerHeaders, texts);
+}
+
+void TfrmMain::btnLogFileClick(TObject*)
+{
+    const AnsiString log = LogFileName();
+    if (!FileExists(log)) {
+        ShowMessageConstant("sNologavailable", MB_ICONINFORMATION);
+        return;
+    }
+    ShellExecuteA(GetHandle(), "open", log.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+}

@@ -1,0 +1,10 @@
+#include "app/messageboxes.h"
+
+#include "classlib/Forms.h"
+#include "lang/LangManager.h"
+
+int ShowMessageConstant(const char* name, UINT flags)
+{
+    return MessageBoxW(Application->GetHandle(), GetLangConstant(name).c_str(),
+                       GetLangConstant("sDlgTitle_About").c_str(), flags);
+}

@@ -1,0 +1,145 @@
+#include "tests/support/OutsideTools.h"
+
+#include "classlib/StringLists.h"
+#include "classlib/SysUtils.h"
+#include "classlib/Win.h"
+#include "tests/support/ScratchFolder.h"
+
+AnsiString UnixPath(const AnsiString& path)
+{
+    using TUnixName = char*(CDECL*)(LPCWSTR);
+    auto toUnix = reinterpret_cast<TUnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    if (!toUnix)
+        return AnsiString();
+    char* unix = toUnix(AnsiToWide(path).c_str());
+    AnsiString out = unix ? unix : "";
+    HeapFree(GetProcessHeap(), 0, unix);
+    return out;
+}
+
+namespace {
+
+void WriteText(const AnsiString& fileName, const AnsiString& text)
+{
+    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+AnsiString ReadText(const AnsiString& fileName)
+{
+    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return AnsiString();
+    AnsiString text(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+    CloseHandle(file);
+    return text.substr(0, read);
+}
+
+// This process's environment with the assignments added or replacing their names.
+WideString EnvironmentWith(const std::vector<AnsiString>& assignments)
+{
+    WideString block;
+    wchar_t* strings = GetEnvironmentStringsW();
+    for (const wchar_t* entry = strings; *entry; entry += wcslen(entry) + 1) {
+        const WideString line = entry;
+        bool replaced = false;
+        for (const AnsiString& assignment : assignments)
+            replaced |= _wcsnicmp(line.c_str(), AnsiToWide(assignment).c_str(), assignment.find('=') + 1) == 0;
+        if (!replaced)
+            block += line + L'\0';
+    }
+    FreeEnvironmentStringsW(strings);
+    for (const AnsiString& assignment : assignments)
+        block += AnsiToWide(assignment) + L'\0';
+    return block + L'\0';
+}
+
+}  // namespace
+
+bool RunHostScript(const AnsiString& script, const std::vector<AnsiString>& environment, const AnsiString& answerFile)
+{
+    DeleteFile(answerFile);
+    const AnsiString scriptFile = answerFile + ".sh";
+    WriteText(scriptFile, script);
+    WideString commandLine = L"/bin/sh \"" + AnsiToWide(UnixPath(scriptFile)) + L"\"";
+    WideString block = EnvironmentWith(environment);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                        block.data(), nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    for (int i = 0; i < 1200 && !FileExists(answerFile); ++i)
+        Sleep(100);
+    DeleteFile(scriptFile);
+    return FileExists(answerFile);
+}
+
+AnsiString ConfigParserView(const AnsiString& iniFile)
+{
+    const AnsiString folder = IncludeTrailingPathDelimiter(WideToAnsi(MakeScratchFolder(L"configparser")));
+    const AnsiString answer = folder + "view.txt";
+    const AnsiString script =
+        "exec /usr/bin/python3 - \"$INI\" \"$OUT\" <<'EOF'\n"
+        "import configparser, os, sys\n"
+        "cp = configparser.ConfigParser(interpolation=None)\n"
+        "cp.optionxform = str\n"
+        "try:\n"
+        "    cp.read(sys.argv[1], encoding='latin-1')\n"
+        "    text = ''.join(s + '/' + k + '=' + v + '\\n' for s in cp.sections() for k, v in cp.items(s))\n"
+        "except configparser.Error as e:\n"
+        "    text = 'configparser: ' + type(e).__name__ + '\\n'\n"
+        "with open(sys.argv[2] + '.tmp', 'w', newline='\\n') as f:\n"
+        "    f.write(text)\n"
+        "os.replace(sys.argv[2] + '.tmp', sys.argv[2])\n"
+        "EOF\n";
+    const bool answered = RunHostScript(script, {"INI=" + UnixPath(iniFile), "OUT=" + UnixPath(answer)}, answer);
+    const AnsiString view = answered ? ReadText(answer) : AnsiString("python3 gave no answer");
+    RemoveFolderTree(AnsiToWide(ExcludeTrailingPathDelimiter(folder)));
+    return view;
+}
+
+AnsiString RegQuery(const AnsiString& arguments)
+{
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return "no pipe";
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION process{};
+    AnsiString commandLine = "reg.exe query " + arguments;
+    const bool started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr,
+                                        nullptr, &startup, &process);
+    CloseHandle(writeEnd);
+    AnsiString output;
+    char buffer[4096];
+    DWORD read = 0;
+    while (started && ReadFile(readEnd, buffer, sizeof(buffer), &read, nullptr) && read > 0)
+        output.append(buffer, read);
+    CloseHandle(readEnd);
+    if (!started)
+        return "reg.exe did not start";
+    WaitForSingleObject(process.hProcess, 30000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    TStringList lines;
+    lines.SetText(output);
+    AnsiString kept;
+    for (int i = 0; i < lines.GetCount(); ++i)
+        if (!Trim(lines.GetStrings(i)).empty())
+            kept += TrimRight(lines.GetStrings(i)) + "\n";
+    return kept;
+}

@@ -1,0 +1,23 @@
+// Outside references for the tests: host (Linux) programs that Wine starts,
+// such as Python and a browser, and the prefix's own registry tool.
+#pragma once
+
+#include <vector>
+
+#include "classlib/System.h"
+
+// The host path of a file, for the host programs.
+AnsiString UnixPath(const AnsiString& path);
+
+// Runs `script` with the host's /bin/sh, with the extra environment variables
+// ("NAME=value"). Wine cannot wait for host programs, so the script must move
+// `answerFile` into place when it is done; false when it did not appear in time.
+bool RunHostScript(const AnsiString& script, const std::vector<AnsiString>& environment,
+                   const AnsiString& answerFile);
+
+// Python's configparser's reading of an INI file: a "section/key=value" line
+// per value, in file order; or a line that tells why there is none.
+AnsiString ConfigParserView(const AnsiString& iniFile);
+
+// What `reg query <arguments>` prints in this prefix, blank lines left out.
+AnsiString RegQuery(const AnsiString& arguments);
