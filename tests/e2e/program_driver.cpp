@@ -2,6 +2,7 @@
 
 #include "classlib/SysUtils.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/TestTree.h"
 
 AnsiString DistFolder()
 {
@@ -12,33 +13,10 @@ AnsiString DistFolder()
     return path;
 }
 
-namespace {
-
-void CopyTree(const AnsiString& from, const AnsiString& to)
-{
-    CreateDirectoryA(to.c_str(), nullptr);
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((from + "*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const AnsiString name = data.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            CopyTree(from + name + "\\", to + name + "\\");
-        else
-            CopyFileA((from + name).c_str(), (to + name).c_str(), FALSE);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-}
-
-}  // namespace
-
 TProgramCopy::TProgramCopy()
 {
     FFolder = IncludeTrailingPathDelimiter(WideToAnsi(MakeScratchFolder(L"e2e")));
-    CopyTree(DistFolder(), FFolder);
+    CopyFolderTree(DistFolder(), FFolder);
 }
 
 TProgramCopy::~TProgramCopy()
