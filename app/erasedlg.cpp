@@ -24,6 +24,15 @@ VARIRUVU_CLASS_INFO(TfrmMain, TForm)
     info.Method("btndonateClick", &TfrmMain::btndonateClick);
     info.Method("btnrecommendationClick", &TfrmMain::btnrecommendationClick);
     info.Method("btnexitClick", &TfrmMain::btnexitClick);
+    info.Method("FormCloseQuery", &TfrmMain::FormCloseQuery);
+    info.Method("btnAddFilesClick", &TfrmMain::btnAddFilesClick);
+    info.Method("btnAddFoldersClick", &TfrmMain::btnAddFoldersClick);
+    info.Method("btnRemoveClick", &TfrmMain::btnRemoveClick);
+    info.Method("lvChange", &TfrmMain::lvChange);
+    info.Method("btnShredClick", &TfrmMain::btnShredClick);
+    info.Method("btnAbortClick", &TfrmMain::btnAbortClick);
+    info.Method("SafetyDeleteProgress", &TfrmMain::SafetyDeleteProgress);
+    info.Method("SafetyDeleteCompleted", &TfrmMain::SafetyDeleteCompleted);
 }
 
 TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)
@@ -99,6 +108,28 @@ void TfrmMain::BindComponents()
     lblcbAlgorithminfo = Part<TLabel>("lblcbAlgorithminfo");
     lblcbalgorithmethod = Part<TLabel>("lblcbalgorithmethod");
     lblalgorithminfo2 = Part<TLabel>("lblalgorithminfo2");
+    meimg = Part<TImage>("meimg");
+    btnOK = Part<TButton>("btnOK");
+    lv = Part<TListView>("lv");
+    laFiles = Part<TLabel>("laFiles");
+    laSize = Part<TLabel>("laSize");
+    btnAddFiles = Part<TButton>("btnAddFiles");
+    btnAddFolders = Part<TButton>("btnAddFolders");
+    btnRemove = Part<TButton>("btnRemove");
+    btnShred = Part<TButton>("btnShred");
+    TabSheet8 = Part<TTabSheet>("TabSheet8");
+    TabSheet9 = Part<TTabSheet>("TabSheet9");
+    TabSheet10 = Part<TTabSheet>("TabSheet10");
+    TabSheet11 = Part<TTabSheet>("TabSheet11");
+    lblSelectMethod = Part<TLabel>("lblSelectMethod");
+    lblShredFile = Part<TLabel>("lblShredFile");
+    cpProgBar = Part<TProgressBar>("cpProgBar");
+    tpProgBar = Part<TProgressBar>("tpProgBar");
+    lblcppercent = Part<TLabel>("lblcppercent");
+    lbltppercent = Part<TLabel>("lbltppercent");
+    btnAbort = Part<TButton>("btnAbort");
+    lblec = Part<TLabel>("lblec");
+    lblfailedfile = Part<TLabel>("lblfailedfile");
 }
 
 void TfrmMain::FormCreate(TObject*)
@@ -145,7 +176,14 @@ void TfrmMain::FormShow(TObject*)
     if (const char* flag = FlagFile(cbLanguage->GetItemIndex()))
         ImageFlag->GetPicture()->LoadFromFile(ExeDir + "images\\" + flag);
     // The update check of the language index (OfferUpdateEn ... OfferUpdateUk).
-    // A path from the command line: AddFolderEntry or AddFileEntry, then btnShredClick; then ShowListTotals.
+    if (!StartPath.empty()) {
+        if (StartAsFolder)
+            AddFolderEntry(StartPath);
+        else
+            AddFileEntry(StartPath);
+        StartRunWhenShown();
+    }
+    ShowListTotals();
 }
 
 void TfrmMain::FormClose(TObject*, TCloseAction&)
