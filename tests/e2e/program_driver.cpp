@@ -122,15 +122,3 @@ HWND WaitForMessageBox(DWORD processId, DWORD milliseconds)
     } while (GetTickCount() - start < milliseconds);
     return nullptr;
 }
-
-AnsiString MessageBoxText(HWND box)
-{
-    char text[1024] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof(text));
-    return text;
-}
-
-void PressButton(HWND box, int id)
-{
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
-}

@@ -6,6 +6,7 @@
 
 #include "classlib/System.h"
 #include "classlib/Win.h"
+#include "tests/support/BoxAnswerer.h"
 
 // The staged program folder (with a trailing backslash) as this process sees it.
 AnsiString DistFolder();
@@ -40,9 +41,5 @@ HWND WaitForWindow(const char* className, const char* title, DWORD milliseconds)
 std::vector<HWND> TopLevelWindows(const char* className, DWORD processId = 0);
 // Waits for a message box of the process; null when none appears.
 HWND WaitForMessageBox(DWORD processId, DWORD milliseconds);
-// The text of a message box (its static text control).
-AnsiString MessageBoxText(HWND box);
-// Presses the message box's button with this command identifier (IDOK, IDYES, IDNO).
-void PressButton(HWND box, int id);
 // Lets the other process handle what was sent to it.
 void Pause(DWORD milliseconds);
