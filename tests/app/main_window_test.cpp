@@ -66,7 +66,7 @@ protected:
     // "Wipe out" with the boxes answered; the texts of the boxes.
     std::vector<AnsiString> Run(TBoxAnswer answer = YesToAll)
     {
-        TBoxAnswerer answerer(std::move(answer));
+        TBoxAnswerer answerer(std::move(answer), GetCurrentProcessId());
         form->btnShredClick(form->btnShred);
         return answerer.Texts();
     }
@@ -139,14 +139,14 @@ TEST_F(MainWindow, UncheckingEveryRowDisablesTheButtonsAndClearListAsksFirst)
     EXPECT_TRUE(ButtonsEnabled());
 
     {
-        TBoxAnswerer answerer([](const AnsiString&) { return IDNO; });
+        TBoxAnswerer answerer([](const AnsiString&) { return IDNO; }, GetCurrentProcessId());
         form->btnRemoveClick(form->btnRemove);
         EXPECT_EQ(answerer.Texts(), std::vector<AnsiString>{Text("sClear_Info")});
     }
     EXPECT_EQ(RowCount(), 2);
     EXPECT_EQ(form->laFiles->GetCaption(), "2");
     {
-        TBoxAnswerer answerer(YesToAll);
+        TBoxAnswerer answerer(YesToAll, GetCurrentProcessId());
         form->btnRemoveClick(form->btnRemove);
     }
     EXPECT_EQ(RowCount(), 0);
@@ -291,7 +291,7 @@ TEST_F(MainWindow, ARunHoldsTheWindowStillAndGivesItBackAtItsEnd)
         before.push_back(c->GetEnabled());
     TDuringRun during;
     bool recorded = false;
-    TBoxAnswerer answerer(YesToAll);
+    TBoxAnswerer answerer(YesToAll, GetCurrentProcessId());
     form->SafetyDelete->SetOnProgress(TVariruvuProgressEvent::FromFunction([&](TObject*, uint8_t, uint8_t) {
         if (recorded)
             return;

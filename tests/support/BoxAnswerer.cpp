@@ -14,7 +14,7 @@ BOOL CALLBACK CollectBox(HWND wnd, LPARAM param)
     GetClassNameA(wnd, name, sizeof(name));
     DWORD pid = 0;
     GetWindowThreadProcessId(wnd, &pid);
-    if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(wnd) && pid == search->ProcessId)
+    if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(wnd) && (search->ProcessId == 0 || pid == search->ProcessId))
         search->Found.push_back(wnd);
     return TRUE;
 }
@@ -34,7 +34,7 @@ void PressButton(HWND box, int id)
 }
 
 TBoxAnswerer::TBoxAnswerer(TBoxAnswer answer, DWORD processId)
-    : FAnswer(std::move(answer)), FProcessId(processId ? processId : GetCurrentProcessId()), FThread([this] { Watch(); })
+    : FAnswer(std::move(answer)), FProcessId(processId), FThread([this] { Watch(); })
 {
 }
 

@@ -16,8 +16,8 @@ using TBoxAnswer = std::function<int(const AnsiString& text)>;
 
 class TBoxAnswerer {
 public:
-    // processId 0: this process.
-    TBoxAnswerer(TBoxAnswer answer, DWORD processId = 0);
+    // The boxes of that process; 0: of every process.
+    TBoxAnswerer(TBoxAnswer answer, DWORD processId);
     ~TBoxAnswerer();
     TBoxAnswerer(const TBoxAnswerer&) = delete;
     TBoxAnswerer& operator=(const TBoxAnswerer&) = delete;
