@@ -2,6 +2,7 @@
 
 #include "app/commandline.h"
 #include "app/datafolders.h"
+#include "app/messageboxes.h"
 #include "app/productinfo.h"
 #include "app/programfolder.h"
 #include "app/programversion.h"
@@ -34,6 +35,15 @@ VARIRUVU_CLASS_INFO(TfrmMain, TForm)
     info.Method("cbShutdownClick", &TfrmMain::cbShutdownClick);
     info.Method("btnOKClick", &TfrmMain::btnOKClick);
     info.Method("btnLogFileClick", &TfrmMain::btnLogFileClick);
+    info.Method("FormCloseQuery", &TfrmMain::FormCloseQuery);
+    info.Method("btnAddFilesClick", &TfrmMain::btnAddFilesClick);
+    info.Method("btnAddFoldersClick", &TfrmMain::btnAddFoldersClick);
+    info.Method("btnRemoveClick", &TfrmMain::btnRemoveClick);
+    info.Method("lvChange", &TfrmMain::lvChange);
+    info.Method("btnShredClick", &TfrmMain::btnShredClick);
+    info.Method("btnAbortClick", &TfrmMain::btnAbortClick);
+    info.Method("SafetyDeleteProgress", &TfrmMain::SafetyDeleteProgress);
+    info.Method("SafetyDeleteCompleted", &TfrmMain::SafetyDeleteCompleted);
 }
 
 TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)
@@ -120,6 +130,28 @@ void TfrmMain::BindComponents()
     lblcbAlgorithminfo = Part<TLabel>("lblcbAlgorithminfo");
     lblcbalgorithmethod = Part<TLabel>("lblcbalgorithmethod");
     lblalgorithminfo2 = Part<TLabel>("lblalgorithminfo2");
+    meimg = Part<TImage>("meimg");
+    btnOK = Part<TButton>("btnOK");
+    lv = Part<TListView>("lv");
+    laFiles = Part<TLabel>("laFiles");
+    laSize = Part<TLabel>("laSize");
+    btnAddFiles = Part<TButton>("btnAddFiles");
+    btnAddFolders = Part<TButton>("btnAddFolders");
+    btnRemove = Part<TButton>("btnRemove");
+    btnShred = Part<TButton>("btnShred");
+    TabSheet8 = Part<TTabSheet>("TabSheet8");
+    TabSheet9 = Part<TTabSheet>("TabSheet9");
+    TabSheet10 = Part<TTabSheet>("TabSheet10");
+    TabSheet11 = Part<TTabSheet>("TabSheet11");
+    lblSelectMethod = Part<TLabel>("lblSelectMethod");
+    lblShredFile = Part<TLabel>("lblShredFile");
+    cpProgBar = Part<TProgressBar>("cpProgBar");
+    tpProgBar = Part<TProgressBar>("tpProgBar");
+    lblcppercent = Part<TLabel>("lblcppercent");
+    lbltppercent = Part<TLabel>("lbltppercent");
+    btnAbort = Part<TButton>("btnAbort");
+    lblec = Part<TLabel>("lblec");
+    lblfailedfile = Part<TLabel>("lblfailedfile");
 }
 
 void TfrmMain::FormCreate(TObject*)
@@ -166,7 +198,14 @@ void TfrmMain::FormShow(TObject*)
     ExeDir = ProgramFolder();
     LoadLanguageFlag();
     // The update check of the language index (OfferUpdateEn ... OfferUpdateUk).
-    // A path from the command line: AddFolderEntry or AddFileEntry, then btnShredClick; then ShowListTotals.
+    if (!StartPath.empty()) {
+        if (StartAsFolder)
+            AddFolderEntry(StartPath);
+        else
+            AddFileEntry(StartPath);
+        StartRunWhenShown();
+    }
+    ShowListTotals();
 }
 
 void TfrmMain::FormClose(TObject*, TCloseAction&)
@@ -214,9 +253,7 @@ void TfrmMain::btndonateClick(TObject*)
 void TfrmMain::btnexitClick(TObject*)
 {
     SetMenuBold(btnexit);
-    const int answer = MessageBoxW(Application->GetHandle(), GetLangConstant("sApplicationClose").c_str(),
-                                   GetLangConstant("sDlgTitle_About").c_str(), MB_YESNO | MB_ICONINFORMATION);
-    if (answer == IDYES) {
+    if (ConfirmedByUser("sApplicationClose")) {
         EnsureDataFolders();
         WriteConfigFile();
         SaveRegistrySettings();

@@ -1,4 +1,4 @@
-// The main window: side menu, pages, start-up and shut-down.
+// The main window: side menu, pages, start-up and shut-down, the file list and the erase run.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +34,28 @@ public:
     void cbShutdownClick(TObject* Sender);
     void btnOKClick(TObject* Sender);
     void btnLogFileClick(TObject* Sender);
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
+    void WndProc(TMessage& message) override;
+
+    // The file list (Files page).
+    void btnAddFilesClick(TObject* Sender);
+    void btnAddFoldersClick(TObject* Sender);
+    void btnRemoveClick(TObject* Sender);
+    void lvChange(TObject* Sender, TListItem* Item, TItemChange Change);
+    void AddFilesFromDialog();
+    void AddFolderFromDialog();
+    void AddFileEntry(const AnsiString& path);
+    void AddFolderEntry(const AnsiString& path);
+    void ShowListTotals();
+
+    // The erase run (Wiping, Error, Aborted and Finished pages).
+    void btnShredClick(TObject* Sender);
+    void btnAbortClick(TObject* Sender);
+    void SafetyDeleteProgress(TObject* Sender, uint8_t PassCount, uint8_t PercentWritten);
+    void SafetyDeleteCompleted(TObject* Sender);
+    // Erases the folder's files, walks its sub-folders and removes it (Path without a trailing backslash).
+    void ShredFolder(const AnsiString& Path);
+
     // Starts the program anew through the shell and closes this window.
     void RestartProgram();
     // The description of the chosen erase method on the Settings, Files and Wiping pages.
@@ -89,11 +111,37 @@ public:
     TLabel* lblcbAlgorithminfo = nullptr;
     TLabel* lblcbalgorithmethod = nullptr;
     TLabel* lblalgorithminfo2 = nullptr;
+    TImage* meimg = nullptr;
+    TButton* btnOK = nullptr;
+    TListView* lv = nullptr;
+    TLabel* laFiles = nullptr;
+    TLabel* laSize = nullptr;
+    TButton* btnAddFiles = nullptr;
+    TButton* btnAddFolders = nullptr;
+    TButton* btnRemove = nullptr;
+    TButton* btnShred = nullptr;
+    TTabSheet* TabSheet8 = nullptr;
+    TTabSheet* TabSheet9 = nullptr;
+    TTabSheet* TabSheet10 = nullptr;
+    TTabSheet* TabSheet11 = nullptr;
+    TLabel* lblSelectMethod = nullptr;
+    TLabel* lblShredFile = nullptr;
+    TProgressBar* cpProgBar = nullptr;
+    TProgressBar* tpProgBar = nullptr;
+    TLabel* lblcppercent = nullptr;
+    TLabel* lbltppercent = nullptr;
+    TButton* btnAbort = nullptr;
+    TLabel* lblec = nullptr;
+    TLabel* lblfailedfile = nullptr;
 
     AnsiString StartPath;
     bool StartAsFolder = false;
     int32_t FileCount = 0;
     int64_t TotalSize = 0;
+    // The engine's result for the last file row erased directly in this run.
+    int32_t LastFileResult = 0;
+    // True while an erase run walks the list.
+    bool RunInProgress = false;
 
 private:
     template <class T>
@@ -107,4 +155,11 @@ private:
     void DeleteUpdateLeftovers();
     // The flag picture of the language box's entry; none for an entry without one.
     void LoadLanguageFlag();
+    // The method index the run uses.
+    int RunMethodIndex() const;
+    // False when the folder could not be listed.
+    bool ShredFolderEntries(const AnsiString& Path);
+    void RemoveWalkedFolder(const AnsiString& Path);
+    // The command line's path is erased once the window is on screen, where the run can be watched and aborted.
+    void StartRunWhenShown();
 };

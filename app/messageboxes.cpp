@@ -8,3 +8,8 @@ int ShowMessageConstant(const char* name, UINT flags)
     return MessageBoxW(Application->GetHandle(), GetLangConstant(name).c_str(),
                        GetLangConstant("sDlgTitle_About").c_str(), flags);
 }
+
+bool ConfirmedByUser(const char* messageConstant)
+{
+    return ShowMessageConstant(messageConstant, MB_YESNO | MB_ICONINFORMATION) == IDYES;
+}

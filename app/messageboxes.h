@@ -6,3 +6,5 @@
 
 // The box's answer (IDYES, IDNO, IDOK).
 int ShowMessageConstant(const char* name, UINT flags);
+// A question with Yes and No and the information icon; true only when the user answered Yes.
+bool ConfirmedByUser(const char* messageConstant);

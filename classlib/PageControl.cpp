@@ -150,6 +150,12 @@ void TPageControl::SetActivePage(TTabSheet* page)
         return;
     if (page) {
         page->BringToFront();
+        // Hidden sheets are left out of the layout: one that was never shown is sized to
+        // the page area before it appears, or the part it grows into keeps what the
+        // previous page drew there.
+        TRect area = GetClientRect();
+        ShrinkClientArea(area);
+        page->SetBounds(area.left, area.top, area.Width(), area.Height());
         page->SetVisible(true);
         // A hidden sheet is not aligned; growing to its place, it must paint all of it anew.
         if (page->HandleAllocated())

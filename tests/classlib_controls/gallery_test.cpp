@@ -244,6 +244,35 @@ TEST_F(GalleryTest, APageSwitchShowsExactlyOneSheetAndNoTabs)
     EXPECT_EQ(SendMessageA(form->Pages->GetHandle(), TCM_GETITEMCOUNT, 0, 0), 1);
 }
 
+// The size a sheet's window has at the moment it is shown (recorded from the thread's messages).
+HWND WatchedSheet = nullptr;
+RECT SheetRectWhenShown{};
+
+LRESULT CALLBACK RecordShowing(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == WatchedSheet && call->message == WM_SHOWWINDOW && call->wParam)
+        GetClientRect(call->hwnd, &SheetRectWhenShown);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Otherwise the part a first-shown sheet grows into keeps what the previous page drew there.
+TEST_F(GalleryTest, ASheetShownForTheFirstTimeAppearsAtItsFullSize)
+{
+    // The first sheet was shown with the form and laid out as every sheet should be.
+    RECT pages{};
+    GetClientRect(form->Sheet1->GetHandle(), &pages);
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, RecordShowing, nullptr, GetCurrentThreadId());
+    for (TTabSheet* sheet : {form->Sheet3, form->Sheet2}) {
+        WatchedSheet = sheet->GetHandle();
+        SheetRectWhenShown = RECT{};
+        form->Pages->SetActivePage(sheet);
+        EXPECT_EQ(SheetRectWhenShown.right, pages.right) << sheet->GetName();
+        EXPECT_EQ(SheetRectWhenShown.bottom, pages.bottom) << sheet->GetName();
+    }
+    UnhookWindowsHookEx(hook);
+}
+
 TEST_F(GalleryTest, ARecreatedControlKeepsItsItemsAndSelection)
 {
     form->Combo->SetItemIndex(2);

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "program_driver.h"
-#include "window_reading.h"
+#include "window_driver.h"
 
 namespace {
 
@@ -46,6 +46,7 @@ protected:
     }
 
     int Ink(int top) { return InkIn(Menu, LabelRect(top)); }
+    void Click(POINT at) { ClickAt(Menu, at.x, at.y); }
     // The screen may lag behind the window by a moment.
     template <class TCondition>
     static bool Eventually(TCondition condition)
@@ -70,9 +71,9 @@ TEST_F(SideMenu, EachEntryAndItsIconShowTheirPageWithThatEntryAloneInBold)
         // ink[i][j]: the ink of entry j while entry i is selected
         int ink[EntryCount][EntryCount] = {};
         for (int i = 0; i < EntryCount; ++i) {
-            ClickAt(Menu, byIcon ? IconPoint(Entries[i].IconTop) : LabelPoint(Entries[i].Top));
+            Click(byIcon ? IconPoint(Entries[i].IconTop) : LabelPoint(Entries[i].Top));
             Pause(400);
-            EXPECT_EQ(VisiblePage(Main), Entries[i].Page) << Entries[i].Name << (byIcon ? " icon" : " label");
+            EXPECT_EQ(ShownPage(Main), Entries[i].Page) << Entries[i].Name << (byIcon ? " icon" : " label");
             for (int j = 0; j < EntryCount; ++j)
                 ink[i][j] = Ink(Entries[j].Top);
             EXPECT_EQ(Ink(DonateTop), donate);
@@ -92,11 +93,11 @@ TEST_F(SideMenu, EachEntryAndItsIconShowTheirPageWithThatEntryAloneInBold)
 
 TEST_F(SideMenu, ExitAsksAndClosesOnlyOnYes)
 {
-    ClickAt(Menu, LabelPoint(Entries[2].Top));  // Settings
+    Click(LabelPoint(Entries[2].Top));  // Settings
     Pause(400);
     const int normal = Ink(ExitTop);
 
-    ClickAt(Menu, LabelPoint(ExitTop));
+    Click(LabelPoint(ExitTop));
     HWND box = WaitForMessageBox(Run.ProcessId(), 10000);
     ASSERT_TRUE(box);
     EXPECT_EQ(MessageBoxText(box), "Are you sure you want to close the application?");
@@ -107,9 +108,9 @@ TEST_F(SideMenu, ExitAsksAndClosesOnlyOnYes)
     PressButton(box, IDNO);
     EXPECT_TRUE(Eventually([&] { return Ink(ExitTop) == normal; }));
     EXPECT_TRUE(Run.Running());
-    EXPECT_EQ(VisiblePage(Main), "Settings ");
+    EXPECT_EQ(ShownPage(Main), "Settings ");
 
-    ClickAt(Menu, IconPoint(ExitTop - 9));
+    Click(IconPoint(ExitTop - 9));
     box = WaitForMessageBox(Run.ProcessId(), 10000);
     ASSERT_TRUE(box);
     PressButton(box, IDYES);

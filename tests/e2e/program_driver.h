@@ -6,6 +6,7 @@
 
 #include "classlib/System.h"
 #include "classlib/Win.h"
+#include "tests/support/BoxAnswerer.h"
 
 // The staged program folder (with a trailing backslash) as this process sees it.
 AnsiString DistFolder();
@@ -42,25 +43,5 @@ HWND WaitForWindow(const char* className, const char* title, DWORD milliseconds)
 std::vector<HWND> TopLevelWindows(const char* className, DWORD processId = 0);
 // Waits for a message box of the process; null when none appears.
 HWND WaitForMessageBox(DWORD processId, DWORD milliseconds);
-// The text of a message box (its static text control).
-AnsiString MessageBoxText(HWND box);
-// Presses the message box's button with this command identifier (IDOK, IDYES, IDNO).
-void PressButton(HWND box, int id);
 // Lets the other process handle what was sent to it.
 void Pause(DWORD milliseconds);
-
-// The first visible child window of the class (any depth) with this text (null: any text).
-HWND FindChild(HWND top, const char* className, const char* text = nullptr);
-// The first child window of the class (any depth) whose list holds the entry: a combo box by its items.
-HWND FindComboWithItem(HWND top, const char* item);
-// A left click at a point of the window's client area, handed to the visible
-// window beneath it (a label is clicked through the panel that holds it).
-void ClickAt(HWND top, int x, int y);
-// A click on a button or check box, as the mouse gives it.
-void ClickButton(HWND button);
-// Picks an entry of a drop-down list as a user does: selection, then the notification.
-void PickComboItem(HWND combo, int index);
-int ComboItemIndex(HWND combo);
-bool IsButtonChecked(HWND box);
-// The process that owns the window.
-DWORD WindowProcess(HWND wnd);

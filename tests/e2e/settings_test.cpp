@@ -6,6 +6,7 @@
 #include "classlib/Registry.h"
 #include "classlib/SysUtils.h"
 #include "program_driver.h"
+#include "window_driver.h"
 #include "tests/support/OutsideTools.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/SettingsSandbox.h"

@@ -1,0 +1,178 @@
+// The erase run: every checked row of the list, a file by one call of the
+// engine, a folder by a walk that erases its files and removes its folders.
+#include "app/erasedlg.h"
+#include "app/htmllog.h"
+#include "app/linkguard.h"
+#include "app/listsizes.h"
+#include "app/messageboxes.h"
+#include "app/runlock.h"
+#include "app/settingsstore.h"
+#include "classlib/FileSearch.h"
+#include "classlib/SysUtils.h"
+#include "lang/LangManager.h"
+
+namespace {
+
+// The posted request to erase the command line's path once the window is on screen.
+constexpr UINT WM_START_RUN = WM_APP + 1;
+
+AnsiString LangText(const char* constant)
+{
+    return WideToAnsi(GetLangConstant(constant));
+}
+
+}  // namespace
+
+// With no method chosen (neither the system language nor config.ini chose one)
+// the run uses DoD, the method the program itself makes the default.
+int TfrmMain::RunMethodIndex() const
+{
+    const int index = cbAlgorithm->GetItemIndex();
+    return index >= sdmZero && index <= sdmGutmann ? index : static_cast<int>(sdmDoD);
+}
+
+void TfrmMain::btnShredClick(TObject*)
+{
+    if (RunInProgress)
+        return;
+    MessageBeep(0);
+    if (!ConfirmedByUser("sShred_Info"))
+        return;
+    {
+        TRunLock lock(RunInProgress,
+                      {btnShred, btnRemove, btnAddFiles, btnAddFolders, lv, cbLanguage, btnOK, btnexit, meimg});
+        PageControl->SetActivePage(TabSheet8);
+        RecordEraseStart(cbAlgorithm->GetItemIndex());
+        const int method = RunMethodIndex();
+        lblSelectMethod->SetCaption(cbAlgorithm->GetItems()->GetStrings(method));
+        // The progress form's lblSelectMethod: the same text.
+        lblShredFile->SetVisible(true);
+        SafetyDelete->SelectMethod(static_cast<TVariruvuMethod>(method));
+        LastFileResult = 0;
+        TListItems* rows = lv->GetItems();
+        const int count = rows->GetCount();
+        for (int i = 0; i < count; ++i) {
+            TListItem* row = rows->GetItem(i);
+            if (!row->GetChecked() || SafetyDelete->GetCanceled())
+                continue;
+            lblShredFile->SetCaption(row->GetCaption());
+            // The progress form's lblSherdFile: the same text.
+            lblec->SetCaption(LangText("sEc"));
+            if (row->GetImageIndex() == 0) {
+                const AnsiString path = row->GetSubItems()->GetStrings(2) + row->GetCaption();
+                lblfailedfile->SetCaption(path);
+                LastFileResult = SafetyDelete->ShredFile(path);
+            } else {
+                ShredFolder(row->GetSubItems()->GetStrings(2));
+            }
+        }
+        if (SafetyDelete->GetCanceled()) {
+            PageControl->SetActivePage(TabSheet10);
+        } else {
+            // The progress form is closed here.
+            PageControl->SetActivePage(TabSheet11);
+            WriteHtmlLog(lv, LogFileName(), true);  // every row still listed
+        }
+        if (LastFileResult != 0)
+            PageControl->SetActivePage(TabSheet9);
+        rows->Clear();
+    }
+    lblShredFile->SetVisible(false);
+    btnShred->SetEnabled(false);
+    btnRemove->SetEnabled(false);
+    FileCount = 0;
+    TotalSize = 0;
+    ShowListTotals();
+}
+
+// A linked entry is skipped and reported as not erased: the walk never leaves the
+// folder, and on this platform removing the link could reach what it points to.
+void TfrmMain::ShredFolder(const AnsiString& Path)
+{
+    if (SafetyDelete->GetCanceled())
+        return;
+    bool listed = false;
+    try {
+        listed = ShredFolderEntries(Path);
+    } catch (...) {
+        RemoveWalkedFolder(Path);
+        throw;
+    }
+    if (listed)
+        RemoveWalkedFolder(Path);
+}
+
+// Erases the folder's files and walks its sub-folders; false when the folder
+// could not be listed. The search is closed on return, before the folder goes.
+bool TfrmMain::ShredFolderEntries(const AnsiString& Path)
+{
+    // The message names the file with its folder's delimiter, so the path it shows is the file's.
+    const AnsiString folder = IncludeTrailingPathDelimiter(Path);
+    const AnsiString msgFile = LangText("sMsg");
+    TFileSearch search(folder + "*");
+    if (!search.Found())
+        return false;
+    const WideString resolvedFolder = ResolvedPath(Path);
+    do {
+        const AnsiString name = search.Name();
+        if (!IsNotDotEntry(name))
+            continue;
+        if (LeadsOutside(Path, resolvedFolder, search.Data())) {
+            MessageDlg(Format(msgFile, folder, name), mtInformation, TMsgDlgButtons{mbOK});
+        } else if (search.IsFolder()) {
+            ShredFolder(folder + name);
+        } else {
+            lblShredFile->SetCaption(name);
+            if (SafetyDelete->ShredFile(folder + name) != 0)
+                MessageDlg(Format(msgFile, folder, name), mtInformation, TMsgDlgButtons{mbOK});
+        }
+    } while (!SafetyDelete->GetCanceled() && search.Next());
+    return true;
+}
+
+void TfrmMain::RemoveWalkedFolder(const AnsiString& Path)
+{
+    if (!RemoveDir(Path))
+        MessageDlg(Format(LangText("sMsg2"), Path), mtInformation, TMsgDlgButtons{mbOK});
+}
+
+void TfrmMain::btnAbortClick(TObject*)
+{
+    if (ConfirmedByUser("sSmashingAbort"))
+        SafetyDelete->Cancel();
+}
+
+void TfrmMain::SafetyDeleteProgress(TObject*, uint8_t PassCount, uint8_t PercentWritten)
+{
+    cpProgBar->SetPosition(PercentWritten);
+    tpProgBar->SetPosition(PassCount);
+    lblcppercent->SetCaption(IntToStr(cpProgBar->GetPosition()) + " %");
+    lbltppercent->SetCaption(IntToStr(tpProgBar->GetPosition()) + " %");
+    // The progress form's two bars: the same two values.
+}
+
+void TfrmMain::SafetyDeleteCompleted(TObject*)
+{
+    FileCount = 0;
+    TotalSize = 0;
+    ShowListTotals();
+}
+
+// A run in progress holds the program open; it ends on its own page or by Abort.
+void TfrmMain::FormCloseQuery(TObject*, bool& CanClose)
+{
+    CanClose = !RunInProgress;
+}
+
+void TfrmMain::StartRunWhenShown()
+{
+    PostMessageA(GetHandle(), WM_START_RUN, 0, 0);
+}
+
+void TfrmMain::WndProc(TMessage& message)
+{
+    if (message.Msg == WM_START_RUN)
+        btnShredClick(btnShred);
+    else
+        TForm::WndProc(message);
+}

@@ -1,0 +1,101 @@
+// The Files page: the list of what the next erase run destroys, its totals and buttons.
+#include "app/messageboxes.h"
+#include "app/erasedlg.h"
+#include "app/listsizes.h"
+#include "app/sizetext.h"
+#include "classlib/FolderBrowser.h"
+#include "classlib/SysUtils.h"
+#include "lang/LangManager.h"
+
+void TfrmMain::btnAddFilesClick(TObject*)
+{
+    AddFilesFromDialog();
+}
+
+void TfrmMain::btnAddFoldersClick(TObject*)
+{
+    AddFolderFromDialog();
+}
+
+void TfrmMain::AddFilesFromDialog()
+{
+    if (od->Execute()) {
+        TStrings* files = od->GetFiles();
+        for (int i = 0; i < files->GetCount(); ++i)
+            AddFileEntry(files->GetStrings(i));
+    }
+    ShowListTotals();
+}
+
+void TfrmMain::AddFolderFromDialog()
+{
+    AnsiString path;
+    if (BrowseForFolder(GetHandle(), WideToAnsi(GetLangConstant("sSelectafoldertoshred")), path))
+        AddFolderEntry(path);
+    ShowListTotals();
+}
+
+// Rows are not checked for duplicates: a file added twice is listed and counted twice.
+void TfrmMain::AddFileEntry(const AnsiString& path)
+{
+    const int64_t size = GetFileSize64(path);
+    TListItem* row = lv->GetItems()->Add();
+    row->SetCaption(ExtractFileName(path));
+    TStrings* columns = row->GetSubItems();
+    columns->Add("1");
+    columns->Add(SizeToText(size));
+    columns->Add(ExtractFilePath(path));
+    row->SetImageIndex(0);
+    row->SetChecked(true);
+    FileCount += 1;
+    TotalSize += size;
+}
+
+void TfrmMain::AddFolderEntry(const AnsiString& path)
+{
+    int32_t count = 0;
+    int64_t bytes = 0;
+    CountFolder(path, AnsiString(), count, bytes);
+    TListItem* row = lv->GetItems()->Add();
+    row->SetCaption(ExtractFileName(path));
+    TStrings* columns = row->GetSubItems();
+    columns->Add(IntToStr(count));
+    columns->Add(SizeToText(bytes));
+    columns->Add(path);
+    row->SetImageIndex(1);
+    row->SetChecked(true);
+    FileCount += count;
+    TotalSize += bytes;
+}
+
+void TfrmMain::ShowListTotals()
+{
+    laFiles->SetCaption(IntToStr(FileCount));
+    laSize->SetCaption(SizeToText(TotalSize));
+}
+
+void TfrmMain::btnRemoveClick(TObject*)
+{
+    if (!ConfirmedByUser("sClear_Info"))
+        return;
+    lv->GetItems()->Clear();
+    btnShred->SetEnabled(false);
+    btnRemove->SetEnabled(false);
+    FileCount = 0;
+    TotalSize = 0;
+    ShowListTotals();
+}
+
+// "Wipe out" and "Clear list" only while a row is checked. During a run the run
+// holds both buttons; a change of the list it is walking must not free them.
+void TfrmMain::lvChange(TObject*, TListItem*, TItemChange)
+{
+    if (RunInProgress)
+        return;
+    bool anyChecked = false;
+    TListItems* rows = lv->GetItems();
+    for (int i = 0; i < rows->GetCount() && !anyChecked; ++i)
+        anyChecked = rows->GetItem(i)->GetChecked();
+    btnShred->SetEnabled(anyChecked);
+    btnRemove->SetEnabled(anyChecked);
+}

@@ -1,0 +1,13 @@
+// The Linux side of the Wine prefix, for what Windows programs cannot do there:
+// symbolic links made with ln -s, and trees holding them removed without
+// following them (Wine's own deletion goes through a link to its target).
+#pragma once
+
+#include "classlib/System.h"
+
+// The Windows path (on drive Z:) of a Linux path.
+AnsiString WindowsPathOfUnix(const AnsiString& unixPath);
+// `ln -s target link`; true once the link is there.
+bool MakeSymbolicLink(const AnsiString& target, const AnsiString& link);
+// `rm -rf` on a scratch folder of the tests (a path holding "\variruvu-"); true once it is gone.
+bool RemoveTreeWithLinks(const AnsiString& scratchFolder);
