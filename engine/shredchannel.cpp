@@ -89,8 +89,10 @@ void TShredChannel::Wait(const TThread& worker, DWORD timeoutMs)
     // from now on sets the wake event (both sides use sequential consistency).
     FGuiBlocked.store(true);
     if (!ready()) {
+        // The spin counts towards the round, so that message rounds stay at most timeoutMs apart.
+        const DWORD spinMs = static_cast<DWORD>(GuiSpinMicroseconds / 1000);
         const HANDLE handles[2] = {worker.GetHandle(), FWake};
-        MsgWaitForMultipleObjects(2, handles, FALSE, timeoutMs, QS_ALLINPUT);
+        MsgWaitForMultipleObjects(2, handles, FALSE, timeoutMs > spinMs ? timeoutMs - spinMs : 0, QS_ALLINPUT);
     }
     FGuiBlocked.store(false);
 }
