@@ -178,11 +178,18 @@ TColor TBitmap::GetTransparentColor() const
         return clDefault;
     // the bottom-left pixel, as the classic rule has it
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, FHandle.get());
+    HGDIOBJ old = SelectObject(dc, GetUnselectedHandle());
     TColor color = static_cast<TColor>(GetPixel(dc, 0, FHeight - 1));
     SelectObject(dc, old);
     DeleteDC(dc);
     return color;
+}
+
+HBITMAP TBitmap::GetUnselectedHandle() const
+{
+    if (FCanvas)
+        FCanvas->Release();
+    return FHandle.get();
 }
 
 TCanvas* TBitmap::GetCanvas()
@@ -211,9 +218,10 @@ void TBitmap::Draw(TCanvas* canvas, const TRect& rect)
 {
     if (!FHandle)
         return;
+    HBITMAP bitmap = GetUnselectedHandle();
     HDC dest = canvas->GetHandle();
     HDC src = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(src, FHandle.get());
+    HGDIOBJ old = SelectObject(src, bitmap);
     if (FPixelFormat == pf32bit && FAlphaFormat == afPremultiplied) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         GdiAlphaBlend(dest, rect.left, rect.top, rect.Width(), rect.Height(), src, 0, 0, FWidth, FHeight, blend);

@@ -316,6 +316,9 @@ public:
     void SetTransparentColor(TColor value) { FTransparentColor = value; }
     TCanvas* GetCanvas();
     HBITMAP GetHandle() const { return FHandle.get(); }
+    // The DIB, once the canvas has let go of it: a bitmap is selected into one
+    // device context at a time, so code that selects it elsewhere takes it from here.
+    HBITMAP GetUnselectedHandle() const;
     // The bytes of row y (rows are DWORD-aligned, top row first).
     void* GetScanLine(int y) const;
     int GetRowBytes() const;

@@ -2,14 +2,10 @@
 
 namespace {
 
-// The list selects the bitmap into a device context of its own, which fails
-// while the bitmap's canvas holds it: the canvas lets go first.
+// The list selects the bitmap into a device context of its own.
 HBITMAP Unselected(TBitmap* bitmap)
 {
-    if (!bitmap)
-        return nullptr;
-    static_cast<TBitmapCanvas*>(bitmap->GetCanvas())->Release();
-    return bitmap->GetHandle();
+    return bitmap ? bitmap->GetUnselectedHandle() : nullptr;
 }
 
 }  // namespace

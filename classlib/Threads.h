@@ -7,9 +7,11 @@
 #include "classlib/Win.h"
 
 // A thread object. Its body is ThreadMain; freeing the object waits for the
-// body's end. Bodies run on system threads that are kept and reused when a
-// body ends: creating a system thread costs about a millisecond under Wine,
-// more than erasing a small file.
+// body's end. That wait comes after a descendant's own destructor, so a
+// descendant whose body still uses its members calls WaitFor there first.
+// Bodies run on system threads that are kept and reused when a body ends:
+// creating a system thread costs about a millisecond under Wine, more than
+// erasing a small file.
 class TThread : public TObject {
 public:
     explicit TThread(bool CreateSuspended);

@@ -8,6 +8,8 @@ namespace {
 // during which the two sides block.
 constexpr int64_t WorkerSpinMicroseconds = 200;
 constexpr int64_t GuiSpinMicroseconds = 1000;
+// Not longer than the GUI thread's spin, so a wait that blocked always ends in a queue round.
+constexpr int64_t QueueRoundMicroseconds = 1000;
 
 int64_t NowTicks()
 {
@@ -80,19 +82,26 @@ void TShredChannel::Send(UINT msg, WPARAM wParam, LPARAM lParam)
     FState.store(Idle);
 }
 
-void TShredChannel::Wait(const TThread& worker, DWORD timeoutMs)
+bool TShredChannel::Wait(const TThread& worker, DWORD timeoutMs)
 {
     auto ready = [&] { return FState.load() == Posted || worker.GetTerminated(); };
-    if (SpinUntil(GuiSpinMicroseconds, ready))
-        return;
-    // Announce the block before the last look, so that a message posted
-    // from now on sets the wake event (both sides use sequential consistency).
-    FGuiBlocked.store(true);
-    if (!ready()) {
-        const HANDLE handles[2] = {worker.GetHandle(), FWake};
-        MsgWaitForMultipleObjects(2, handles, FALSE, timeoutMs, QS_ALLINPUT);
+    if (!SpinUntil(GuiSpinMicroseconds, ready)) {
+        // Announce the block before the last look, so that a message posted
+        // from now on sets the wake event (both sides use sequential consistency).
+        FGuiBlocked.store(true);
+        if (!ready()) {
+            // The spin counts towards the round, so that message rounds stay at most timeoutMs apart.
+            const DWORD spinMs = static_cast<DWORD>(GuiSpinMicroseconds / 1000);
+            const HANDLE handles[2] = {worker.GetHandle(), FWake};
+            MsgWaitForMultipleObjects(2, handles, FALSE, timeoutMs > spinMs ? timeoutMs - spinMs : 0, QS_ALLINPUT);
+        }
+        FGuiBlocked.store(false);
     }
-    FGuiBlocked.store(false);
+    const int64_t now = NowTicks();
+    if (now - FLastQueueRound < QueueRoundMicroseconds * TicksPerMicrosecond())
+        return false;
+    FLastQueueRound = now;
+    return true;
 }
 
 bool TShredChannel::Serve()

@@ -23,8 +23,12 @@ public:
     void Send(UINT msg, WPARAM wParam, LPARAM lParam);
 
     // GUI side: waits at most timeoutMs for a message of the worker, the end
-    // of the worker, or any input of the GUI thread's own queue.
-    void Wait(const TThread& worker, DWORD timeoutMs);
+    // of the worker, or any input of the GUI thread's own queue. True when
+    // the GUI thread's own queue is due for a round: a look at it costs a
+    // server round trip under Wine, far more than handing on a progress
+    // message, so while the worker's messages keep coming it is looked at
+    // once a millisecond, and after every wait that blocked.
+    bool Wait(const TThread& worker, DWORD timeoutMs);
     // GUI side: handles the message the worker is waiting on, if there is one.
     bool Serve();
 
@@ -39,4 +43,5 @@ private:
     UINT FMsg = 0;
     WPARAM FWParam = 0;
     LPARAM FLParam = 0;
+    int64_t FLastQueueRound = 0;  // performance-counter ticks
 };

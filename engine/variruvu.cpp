@@ -333,9 +333,10 @@ int32_t TSafetyDelete::ShredFile(const AnsiString& path)
     // The GUI thread keeps its messages turning, at most one wait round apart,
     // and hands every message of the worker on as soon as it is there.
     do {
-        Channel->Wait(*WorkerThread, WaitRoundMs);
+        const bool queueDue = Channel->Wait(*WorkerThread, WaitRoundMs);
         Channel->Serve();
-        Application->ProcessMessages();
+        if (queueDue)
+            Application->ProcessMessages();
     } while (!WorkerThread->GetTerminated());
 
     const int32_t result = WorkerThread->OpenFailed;

@@ -38,6 +38,19 @@ struct TWindowProcHook : TObject {
     }
 };
 
+// A hint window of the kind a later control set installs through HintWindowClass.
+class TTestHintWindow : public THintWindow {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    using THintWindow::THintWindow;
+};
+
+}  // namespace
+
+VARIRUVU_CLASS_INFO(TTestHintWindow, THintWindow) {}
+
+namespace {
+
 TEST_F(MessageTest, SentMessagePassesWindowProcWndProcAndTheDefaultProcedure)
 {
     TTestPanel* panel = form->Inner;
@@ -145,6 +158,64 @@ TEST_F(MessageTest, MovingTheMouseEntersAndLeavesGraphicControls)
     std::vector<std::string> expected{"enter Shape", "leave Shape", "enter BottomShape", "leave BottomShape"};
     EXPECT_EQ(EventLog, expected);
     EXPECT_EQ(Application->GetMouseControl(), form->TopPanel);
+}
+
+// Posted messages pass OnMessage before their window, which may keep them from it.
+TEST_F(MessageTest, OnMessageSeesPostedMessagesFirstAndCanKeepThemFromTheirWindow)
+{
+    form->Inner->TracedMessage = TracedMessage;
+    std::vector<WPARAM> seen;
+    Application->OnMessage = TMessageEvent::FromFunction([&](MSG& msg, bool& handled) {
+        if (msg.message != TracedMessage)
+            return;
+        seen.push_back(msg.wParam);
+        handled = msg.wParam == 1;
+    });
+    PostMessageA(form->Inner->GetHandle(), TracedMessage, 1, 0);
+    PostMessageA(form->Inner->GetHandle(), TracedMessage, 2, 0);
+    Application->ProcessMessages();
+    Application->OnMessage = TMessageEvent();
+    EXPECT_EQ(seen, (std::vector<WPARAM>{1, 2}));
+    EXPECT_EQ(EventLog, (std::vector<std::string>{"WndProc", "DefaultHandler"}));
+}
+
+// Resting the mouse on a control with a hint shows the hint, up to its '|',
+// in a window of the class HintWindowClass names; a click takes it away.
+TEST_F(MessageTest, AHintShowsInAWindowOfTheHintWindowClass)
+{
+    const TClassInfo* savedClass = HintWindowClass;
+    const int savedPause = Application->GetHintPause();
+    HintWindowClass = &TTestHintWindow::ClassInfo();
+    Application->SetHintPause(1);
+    form->Shape->SetHint("Green square|What the status line would show");
+    form->Shape->SetShowHint(true);
+
+    const TPoint p = form->Shape->ClientToScreen(TPoint(5, 5));
+    SetCursorPos(p.x, p.y);
+    POINT client{p.x, p.y};
+    HWND under = WindowFromPoint(client);
+    ScreenToClient(under, &client);
+    SendMessageA(under, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+    auto shown = [] { return Application->GetHintWindow() && Application->GetHintWindow()->IsHintShown(); };
+    for (int i = 0; i < 200 && !shown(); ++i) {
+        Sleep(10);
+        Application->ProcessMessages();
+    }
+    ASSERT_TRUE(shown());
+    THintWindow* hint = Application->GetHintWindow();
+    EXPECT_NE(dynamic_cast<TTestHintWindow*>(hint), nullptr);
+    char text[64] = {};
+    GetWindowTextA(hint->GetHandle(), text, sizeof text);
+    EXPECT_STREQ(text, "Green square");
+    EXPECT_EQ(Application->GetHint(), "Green square|What the status line would show");
+
+    PostMessageA(form->Inner->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    PostMessageA(form->Inner->GetHandle(), WM_LBUTTONUP, 0, 0);
+    Application->ProcessMessages();
+    EXPECT_FALSE(hint->IsHintShown());
+
+    HintWindowClass = savedClass;
+    Application->SetHintPause(savedPause);
 }
 
 TEST_F(MessageTest, ControlsUnderTheMouseAreFoundByPosition)

@@ -115,6 +115,82 @@ TEST(CanvasTest, DrawsOnABitmap)
     EXPECT_TRUE(ink);
 }
 
+// Shapes, pictures drawn stretched and with a copy mode, the focus rectangle
+// and clipped text, each where it belongs on a white bitmap.
+TEST(CanvasTest, ShapesPicturesCopyModesAndClippedText)
+{
+    TBitmap bitmap;
+    bitmap.SetSize(40, 20);
+    TCanvas* canvas = bitmap.GetCanvas();
+    // a rectangle: outlined by the pen, filled by the brush
+    canvas->GetPen()->SetColor(clBlue);
+    canvas->GetBrush()->SetColor(clYellow);
+    canvas->Rectangle(0, 0, 10, 10);
+    EXPECT_EQ(canvas->GetPixels(0, 0), clBlue);
+    EXPECT_EQ(canvas->GetPixels(9, 9), clBlue);
+    EXPECT_EQ(canvas->GetPixels(5, 5), clYellow);
+    EXPECT_EQ(canvas->GetPixels(10, 5), clWhite);
+    // a frame: one pixel of the brush's colour, the inside untouched
+    canvas->GetBrush()->SetColor(clRed);
+    canvas->FrameRect(TRect(12, 0, 20, 8));
+    EXPECT_EQ(canvas->GetPixels(12, 0), clRed);
+    EXPECT_EQ(canvas->GetPixels(19, 7), clRed);
+    EXPECT_EQ(canvas->GetPixels(15, 4), clWhite);
+    // a filled triangle
+    canvas->GetPen()->SetColor(clLime);
+    canvas->GetBrush()->SetColor(clLime);
+    canvas->Polygon({TPoint(22, 0), TPoint(38, 0), TPoint(22, 16)});
+    EXPECT_EQ(canvas->GetPixels(24, 2), clLime);
+    EXPECT_EQ(canvas->GetPixels(37, 15), clWhite);
+
+    // a picture of two pixels stretched over 8 x 4, and drawn inverted
+    TBitmap pair;
+    pair.SetSize(2, 1);
+    pair.GetCanvas()->SetPixels(0, 0, clRed);
+    pair.GetCanvas()->SetPixels(1, 0, clBlue);
+    canvas->StretchDraw(TRect(0, 12, 8, 16), &pair);
+    EXPECT_EQ(canvas->GetPixels(1, 13), clRed);
+    EXPECT_EQ(canvas->GetPixels(6, 15), clBlue);
+    EXPECT_EQ(canvas->GetPixels(8, 14), clWhite);
+    canvas->SetCopyMode(NOTSRCCOPY);
+    canvas->Draw(10, 12, &pair);
+    canvas->SetCopyMode(SRCCOPY);
+    EXPECT_EQ(canvas->GetPixels(10, 12), clAqua);
+    EXPECT_EQ(canvas->GetPixels(11, 12), clYellow);
+
+    // the focus rectangle inverts, so drawing it twice leaves nothing
+    auto changedOnItsEdge = [&] {
+        int changed = 0;
+        for (int x = 14; x < 30; ++x)
+            changed += canvas->GetPixels(x, 17) != clWhite;
+        return changed;
+    };
+    canvas->DrawFocusRect(TRect(14, 17, 30, 20));
+    EXPECT_GT(changedOnItsEdge(), 0);
+    canvas->DrawFocusRect(TRect(14, 17, 30, 20));
+    EXPECT_EQ(changedOnItsEdge(), 0);
+
+    // text in a rectangle: the rectangle takes the brush, nothing reaches past it
+    TBitmap text;
+    text.SetSize(60, 20);
+    TCanvas* textCanvas = text.GetCanvas();
+    textCanvas->GetFont()->SetColor(clBlack);
+    textCanvas->GetBrush()->SetColor(clYellow);
+    textCanvas->TextRect(TRect(0, 0, 10, 20), 0, 0, "WWWWWW");
+    int inkInside = 0, outside = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 60; ++x) {
+            const TColor pixel = textCanvas->GetPixels(x, y);
+            if (x < 10)
+                inkInside += pixel != clYellow;
+            else
+                outside += pixel != clWhite;
+        }
+    EXPECT_GT(inkInside, 0);
+    EXPECT_EQ(outside, 0);
+    EXPECT_EQ(textCanvas->GetPixels(9, 19), clYellow);
+}
+
 TEST(CanvasTest, FontChangesAreAnnounced)
 {
     TFont font;

@@ -106,6 +106,26 @@ TEST(LangManager, AnUnreadableFileStopsTheScanWithItsErrorAndLeavesTheListAlone)
     EXPECT_EQ(manager.AddLangFilesFromFolder(folder.Path(), L"*.lng", false), 1);
 }
 
+// The searches of a scan that stops with an error are closed, in the folder
+// and in the sub-folder it went into: an open search would keep its folder
+// from being removed.
+TEST(LangManager, AScanThatStopsWithAnErrorClosesItsSearches)
+{
+    TScratchFolder folder;
+    const WideString nested = folder.Folder(L"older.lng");
+    const WideString file = folder.File(L"older.lng\\a.lng");
+    WriteLangFile(file, LangFileText(1031));
+    HANDLE locked = CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+    TLanguageManager manager;
+    EXPECT_THROW(manager.AddLangFilesFromFolder(folder.Path(), L"*.lng", true), EStreamError);
+    CloseHandle(locked);
+
+    ASSERT_TRUE(DeleteFileW(file.c_str()));
+    EXPECT_TRUE(RemoveDirectoryW(nested.c_str())) << GetLastError();
+    EXPECT_TRUE(RemoveDirectoryW(folder.Path().c_str())) << GetLastError();
+}
+
 class LangManagerSelection : public testing::Test {
 protected:
     void SetUp() override
