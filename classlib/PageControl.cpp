@@ -157,9 +157,6 @@ void TPageControl::SetActivePage(TTabSheet* page)
         ShrinkClientArea(area);
         page->SetBounds(area.left, area.top, area.Width(), area.Height());
         page->SetVisible(true);
-        // A hidden sheet is not aligned; growing to its place, it must paint all of it anew.
-        if (page->HandleAllocated())
-            RedrawWindow(page->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
     TTabSheet* old = FActivePage;
     FActivePage = page;
