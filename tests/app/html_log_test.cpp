@@ -10,21 +10,9 @@
 
 namespace {
 
-AnsiString ReadBytes(const AnsiString& fileName)
-{
-    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return AnsiString();
-    AnsiString text(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-    CloseHandle(file);
-    return text.substr(0, read);
-}
-
 AnsiString ExpectedFile(const char* name)
 {
-    return ReadBytes(AnsiString("Z:" VARIRUVU_TEST_SOURCE "\\expected\\") + name);
+    return ReadFileBytes(AnsiString("Z:" VARIRUVU_TEST_SOURCE "\\expected\\") + name);
 }
 
 THtmlLogTexts EnglishTexts()
@@ -88,7 +76,7 @@ protected:
         const AnsiString before = DateTimeToStr(Now());
         EXPECT_TRUE(WriteHtmlLog(list.Get(), logFile, centerHeaders, EnglishTexts()));
         const AnsiString after = DateTimeToStr(Now());
-        AnsiString text = ReadBytes(logFile);
+        AnsiString text = ReadFileBytes(logFile);
         int stamps = 0;
         for (size_t at = text.find("Last used:</b> "); at != AnsiString::npos;
              at = text.find("Last used:</b> ", at + 1)) {
@@ -194,7 +182,7 @@ AnsiString BrowserRows(const AnsiString& htmlFile, const AnsiString& scratch)
         "OUT=" + UnixPath(answer)};
     if (!RunHostScript(script, environment, answer))
         return "the browser gave no answer";
-    return ReadBytes(answer);
+    return ReadFileBytes(answer);
 }
 
 TEST_F(HtmlLog, TheBrowserSeesTheHeaderRowAndOneRowPerEntry)
@@ -224,7 +212,7 @@ TEST_F(HtmlLog, CzechCaptionsAreWrittenInTheSystemCodePage)
                               {"LC_ALL=cs_CZ.UTF-8", "CHILD=" + UnixPath(exe),
                                AnsiString(CzechLogVariable) + "=" + written},
                               written));
-    const AnsiString text = ReadBytes(written);
+    const AnsiString text = ReadFileBytes(written);
     // The code page 1250 bytes as Python's codec gives them.
     for (const char* part : {"<h3>Metoda vymaz\xE1n\xED :</h3>",                       // Metoda vymazání
                              "<ol><img src=\"images/link-small.gif\"> P\xF8" "ep\xED\x9A" "e soubory nulami.</ol>",

@@ -2,9 +2,10 @@
 
 #include <functional>
 
-#include "tests/support/ScratchFolder.h"
 #include "classlib/Dialogs.h"
 #include "classlib/FolderBrowser.h"
+#include "tests/support/BoxAnswerer.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace {
 
@@ -33,10 +34,15 @@ private:
         TDialogAnswerer* self = Current;
         if (!self || self->Answered())
             return;
-        HWND dialog = FindWindowA("#32770", self->FTitle);
-        if (!dialog || !IsWindowVisible(dialog))
-            return;
-        self->FSteps[self->FDone++](dialog);
+        // Only this process's dialogs: other test programs show theirs on the same desktop.
+        for (HWND dialog : TopLevelWindows("#32770", GetCurrentProcessId())) {
+            char title[256] = {};
+            GetWindowTextA(dialog, title, sizeof(title));
+            if (!self->FTitle || lstrcmpA(title, self->FTitle) == 0) {
+                self->FSteps[self->FDone++](dialog);
+                return;
+            }
+        }
     }
 
     static inline TDialogAnswerer* Current = nullptr;
@@ -69,11 +75,6 @@ TDialogContents ReadDialog(HWND dialog)
     TDialogContents contents;
     EnumChildWindows(dialog, &CollectChild, reinterpret_cast<LPARAM>(&contents));
     return contents;
-}
-
-void PressButton(HWND dialog, int id)
-{
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 TEST(MessageDlgTest, AWarningWithOKShowsTheRuntimesTitleTextAndButton)

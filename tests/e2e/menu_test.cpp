@@ -47,15 +47,6 @@ protected:
 
     int Ink(int top) { return InkIn(Menu, LabelRect(top)); }
     void Click(POINT at) { ClickAt(Menu, at.x, at.y); }
-    // The screen may lag behind the window by a moment.
-    template <class TCondition>
-    static bool Eventually(TCondition condition)
-    {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Pause(100))
-            if (condition())
-                return true;
-        return false;
-    }
 
     TProgramCopy Copy;
     TProgramRun Run{Copy.Folder() + "variruvu.exe"};
@@ -104,9 +95,10 @@ TEST_F(SideMenu, ExitAsksAndClosesOnlyOnYes)
     char title[64] = {};
     GetWindowTextA(box, title, sizeof(title));
     EXPECT_STREQ(title, "Clearvane");
-    EXPECT_TRUE(Eventually([&] { return Ink(ExitTop) > normal; }));  // Exit is bold while it asks
+    // Exit is bold while it asks; the screen may lag behind the window by a moment.
+    EXPECT_TRUE(WaitUntil([&] { return Ink(ExitTop) > normal; }, 10000));
     PressButton(box, IDNO);
-    EXPECT_TRUE(Eventually([&] { return Ink(ExitTop) == normal; }));
+    EXPECT_TRUE(WaitUntil([&] { return Ink(ExitTop) == normal; }, 10000));
     EXPECT_TRUE(Run.Running());
     EXPECT_EQ(ShownPage(Main), "Settings ");
 

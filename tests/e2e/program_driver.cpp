@@ -77,54 +77,14 @@ void Pause(DWORD milliseconds)
 
 HWND WaitForWindow(const char* className, const char* title, DWORD milliseconds)
 {
-    const DWORD start = GetTickCount();
-    do {
-        HWND wnd = FindWindowA(className, title);
-        if (wnd && IsWindowVisible(wnd))
-            return wnd;
-        Sleep(50);
-    } while (GetTickCount() - start < milliseconds);
-    return nullptr;
-}
-
-namespace {
-
-struct TWindowSearch {
-    const char* ClassName;
-    DWORD ProcessId;
-    std::vector<HWND> Found;
-};
-
-BOOL CALLBACK CollectWindow(HWND wnd, LPARAM param)
-{
-    auto* search = reinterpret_cast<TWindowSearch*>(param);
-    char name[64] = {};
-    GetClassNameA(wnd, name, sizeof(name));
-    DWORD pid = 0;
-    GetWindowThreadProcessId(wnd, &pid);
-    if (lstrcmpiA(name, search->ClassName) == 0 && IsWindowVisible(wnd) &&
-        (search->ProcessId == 0 || pid == search->ProcessId))
-        search->Found.push_back(wnd);
-    return TRUE;
-}
-
-}  // namespace
-
-std::vector<HWND> TopLevelWindows(const char* className, DWORD processId)
-{
-    TWindowSearch search{className, processId, {}};
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.Found;
+    HWND wnd = nullptr;
+    WaitUntil([&] { return (wnd = FindWindowA(className, title)) && IsWindowVisible(wnd); }, milliseconds);
+    return wnd && IsWindowVisible(wnd) ? wnd : nullptr;
 }
 
 HWND WaitForMessageBox(DWORD processId, DWORD milliseconds)
 {
-    const DWORD start = GetTickCount();
-    do {
-        std::vector<HWND> boxes = TopLevelWindows("#32770", processId);
-        if (!boxes.empty())
-            return boxes.front();
-        Sleep(50);
-    } while (GetTickCount() - start < milliseconds);
-    return nullptr;
+    std::vector<HWND> boxes;
+    WaitUntil([&] { return !(boxes = TopLevelWindows("#32770", processId)).empty(); }, milliseconds);
+    return boxes.empty() ? nullptr : boxes.front();
 }

@@ -39,9 +39,19 @@ private:
 
 // Waits up to `milliseconds` for a top-level window; null when none appears.
 HWND WaitForWindow(const char* className, const char* title, DWORD milliseconds);
-// The visible top-level windows of the class (any title) that belong to the process (0: any).
-std::vector<HWND> TopLevelWindows(const char* className, DWORD processId = 0);
 // Waits for a message box of the process; null when none appears.
 HWND WaitForMessageBox(DWORD processId, DWORD milliseconds);
 // Lets the other process handle what was sent to it.
 void Pause(DWORD milliseconds);
+
+// Looks at `condition` every 50 ms until it holds; false when `milliseconds` pass first.
+template <class TCondition>
+bool WaitUntil(TCondition condition, DWORD milliseconds)
+{
+    for (const DWORD start = GetTickCount();; Pause(50)) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start >= milliseconds)
+            return false;
+    }
+}

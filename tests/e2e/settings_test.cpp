@@ -23,18 +23,6 @@ const POINT FilesEntry{60, 73 + 85 + 6};
 const POINT SettingsEntry{60, 73 + 139 + 6};
 const POINT ExitEntry{60, 73 + 349 + 6};
 
-AnsiString ReadBytes(const AnsiString& fileName)
-{
-    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return AnsiString();
-    AnsiString text(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-    CloseHandle(file);
-    return text.substr(0, read);
-}
-
 void WriteBytes(const AnsiString& fileName, const AnsiString& text)
 {
     ForceDirectories(ExtractFilePath(fileName));
@@ -103,7 +91,7 @@ TEST_F(Settings, AFirstStartWritesNoFileAndExitWritesEveryKeyInOrder)
     EXPECT_TRUE(Contains(mirror, "Language    REG_DWORD    0x409\n")) << mirror;
     Exit();
     EXPECT_EQ(ConfigParserView(ConfigFileName()),
-              ReadBytes("Z:" VARIRUVU_E2E_SOURCE "\\expected\\config-after-exit.txt"));
+              ReadFileBytes("Z:" VARIRUVU_E2E_SOURCE "\\expected\\config-after-exit.txt"));
     EXPECT_FALSE(Contains(RegQuery(RunValue), "REG_SZ"));
 }
 
@@ -115,7 +103,7 @@ TEST_F(Settings, ClosingTheWindowWritesTheSettingsAndLeavesTheAutorunValueAlone)
     PostMessageA(wnd, WM_CLOSE, 0, 0);
     EXPECT_EQ(run->WaitForExit(StartTime), 0);
     // The section that was there keeps its place; the others follow it.
-    const AnsiString written = ReadBytes("Z:" VARIRUVU_E2E_SOURCE "\\expected\\config-after-exit.txt");
+    const AnsiString written = ReadFileBytes("Z:" VARIRUVU_E2E_SOURCE "\\expected\\config-after-exit.txt");
     EXPECT_EQ(ConfigParserView(ConfigFileName()),
               "Startup/AutoRun=1\n" + written.substr(0, written.find("Startup/AutoRun=0")));
     EXPECT_FALSE(Contains(RegQuery(RunValue), "REG_SZ"));
@@ -300,7 +288,7 @@ TEST_F(Settings, LogFileTellsThereIsNoneOrOpensTheLogThroughTheShell)
         ClickButton(button);
         for (int i = 0; i < 200 && !FileExists(scratch + "opened.html"); ++i)
             Pause(100);
-        EXPECT_EQ(ReadBytes(scratch + "opened.html"), "<html>the last run</html>");
+        EXPECT_EQ(ReadFileBytes(scratch + "opened.html"), "<html>the last run</html>");
     }
     RemoveFolderTree(AnsiToWide(ExcludeTrailingPathDelimiter(scratch)));
 }

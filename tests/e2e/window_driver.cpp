@@ -26,25 +26,21 @@ constexpr size_t TextSize = 1024;
 
 HWND WaitForDialog(DWORD processId, const char* title, DWORD milliseconds)
 {
-    const DWORD start = GetTickCount();
-    do {
-        for (HWND dialog : TopLevelWindows("#32770", processId))
-            if (WindowText(dialog) == title)
-                return dialog;
-        Sleep(50);
-    } while (GetTickCount() - start < milliseconds);
-    return nullptr;
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND dialog : TopLevelWindows("#32770", processId))
+                if (WindowText(dialog) == title)
+                    found = dialog;
+            return found != nullptr;
+        },
+        milliseconds);
+    return found;
 }
 
 bool WaitUntilGone(HWND wnd, DWORD milliseconds)
 {
-    const DWORD start = GetTickCount();
-    while (IsWindow(wnd) && IsWindowVisible(wnd)) {
-        if (GetTickCount() - start > milliseconds)
-            return false;
-        Sleep(50);
-    }
-    return true;
+    return WaitUntil([wnd] { return !IsWindow(wnd) || !IsWindowVisible(wnd); }, milliseconds);
 }
 
 
@@ -183,13 +179,7 @@ AnsiString ShownPage(HWND main)
 
 bool WaitForPage(HWND main, const AnsiString& caption, DWORD milliseconds)
 {
-    const DWORD start = GetTickCount();
-    while (ShownPage(main) != caption) {
-        if (GetTickCount() - start > milliseconds)
-            return false;
-        Sleep(50);
-    }
-    return true;
+    return WaitUntil([&] { return ShownPage(main) == caption; }, milliseconds);
 }
 
 bool ClickButton(HWND main, const char* text)

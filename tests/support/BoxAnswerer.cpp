@@ -2,24 +2,33 @@
 
 namespace {
 
-struct TBoxSearch {
+struct TWindowSearch {
+    const char* ClassName;
     DWORD ProcessId;
     std::vector<HWND> Found;
 };
 
-BOOL CALLBACK CollectBox(HWND wnd, LPARAM param)
+BOOL CALLBACK CollectWindow(HWND wnd, LPARAM param)
 {
-    auto* search = reinterpret_cast<TBoxSearch*>(param);
-    char name[16] = {};
+    auto* search = reinterpret_cast<TWindowSearch*>(param);
+    char name[64] = {};
     GetClassNameA(wnd, name, sizeof(name));
     DWORD pid = 0;
     GetWindowThreadProcessId(wnd, &pid);
-    if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(wnd) && (search->ProcessId == 0 || pid == search->ProcessId))
+    if (lstrcmpiA(name, search->ClassName) == 0 && IsWindowVisible(wnd) &&
+        (search->ProcessId == 0 || pid == search->ProcessId))
         search->Found.push_back(wnd);
     return TRUE;
 }
 
 }  // namespace
+
+std::vector<HWND> TopLevelWindows(const char* className, DWORD processId)
+{
+    TWindowSearch search{className, processId, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
 
 AnsiString MessageBoxText(HWND box)
 {
@@ -64,9 +73,7 @@ bool TBoxAnswerer::WaitForCount(size_t count, DWORD milliseconds) const
 void TBoxAnswerer::Watch()
 {
     while (!FStop) {
-        TBoxSearch search{FProcessId, {}};
-        EnumWindows(CollectBox, reinterpret_cast<LPARAM>(&search));
-        for (HWND box : search.Found) {
+        for (HWND box : TopLevelWindows("#32770", FProcessId)) {
             const AnsiString text = MessageBoxText(box);
             const int id = text.empty() ? 0 : FAnswer(text);
             if (!id)

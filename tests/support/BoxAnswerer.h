@@ -38,6 +38,8 @@ private:
     std::thread FThread;
 };
 
+// The visible top-level windows of the class (any title) that belong to the process (0: any).
+std::vector<HWND> TopLevelWindows(const char* className, DWORD processId = 0);
 // The text of a message box (its static text control); empty for other dialogs.
 AnsiString MessageBoxText(HWND box);
 // Presses the message box's button with this command identifier (IDOK, IDYES, IDNO).

@@ -28,18 +28,6 @@ void WriteText(const AnsiString& fileName, const AnsiString& text)
     CloseHandle(file);
 }
 
-AnsiString ReadText(const AnsiString& fileName)
-{
-    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return AnsiString();
-    AnsiString text(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-    CloseHandle(file);
-    return text.substr(0, read);
-}
-
 // This process's environment with the assignments added or replacing their names.
 WideString EnvironmentWith(const std::vector<AnsiString>& assignments)
 {
@@ -101,7 +89,7 @@ AnsiString ConfigParserView(const AnsiString& iniFile)
         "os.replace(sys.argv[2] + '.tmp', sys.argv[2])\n"
         "EOF\n";
     const bool answered = RunHostScript(script, {"INI=" + UnixPath(iniFile), "OUT=" + UnixPath(answer)}, answer);
-    const AnsiString view = answered ? ReadText(answer) : AnsiString("python3 gave no answer");
+    const AnsiString view = answered ? ReadFileBytes(answer) : AnsiString("python3 gave no answer");
     RemoveFolderTree(AnsiToWide(ExcludeTrailingPathDelimiter(folder)));
     return view;
 }

@@ -34,3 +34,15 @@ void RemoveFolderTree(const WideString& path)
     }
     RemoveDirectoryW(path.c_str());
 }
+
+AnsiString ReadFileBytes(const AnsiString& fileName)
+{
+    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return AnsiString();
+    AnsiString text(GetFileSize(file, nullptr), '\0');
+    DWORD read = 0;
+    ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+    CloseHandle(file);
+    return text.substr(0, read);
+}

@@ -8,3 +8,5 @@
 WideString MakeScratchFolder(const WideString& tag);
 // Removes the folder with everything in it, read-only files included.
 void RemoveFolderTree(const WideString& path);
+// The whole content of a file; empty when it cannot be read.
+AnsiString ReadFileBytes(const AnsiString& fileName);
