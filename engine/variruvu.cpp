@@ -33,26 +33,6 @@ uint32_t Random(uint32_t range)
     return static_cast<uint32_t>((static_cast<uint64_t>(RandSeed) * range) >> 32);
 }
 
-// Bytes per cluster of the volume that holds `path`, or 0 when it cannot be told.
-int32_t VolumeClusterSize(const AnsiString& path)
-{
-    // The volume root, also for paths that are not on a drive letter
-    // (network shares, \\?\ paths, folders mounted from other volumes).
-    char root[MAX_PATH + 1];
-    if (!GetVolumePathNameA(path.c_str(), root, sizeof root)) {
-        size_t i = path.find('\\');
-        if (i == AnsiString::npos)
-            return 0;
-        std::memcpy(root, path.c_str(), i + 1);
-        root[i + 1] = '\0';
-    }
-    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
-    if (!GetDiskFreeSpaceA(root, &sectorsPerCluster, &bytesPerSector, &freeClusters, &totalClusters))
-        return 0;
-    uint64_t size = static_cast<uint64_t>(sectorsPerCluster) * bytesPerSector;
-    return size > 0 && size <= 0x40000000u ? static_cast<int32_t>(size) : 0;
-}
-
 }  // namespace
 
 TBufferGeometry BufferGeometryFor(int32_t clusterSize)
@@ -99,7 +79,8 @@ void TVariruvuBaseObject::OpenTarget()
         return;
     }
 
-    const TBufferGeometry geometry = BufferGeometryFor(VolumeClusterSize(TargetPath));
+    const TBufferGeometry geometry =
+        BufferGeometryFor(ClusterSizes ? ClusterSizes->For(TargetPath) : VolumeClusterSize(TargetPath));
     ClusterSize = geometry.ClusterSize;
 
     DWORD high = 0;
@@ -301,6 +282,7 @@ TSafetyDelete::~TSafetyDelete()
 void TSafetyDelete::SelectMethod(TVariruvuMethod value)
 {
     Canceled = false;
+    ClusterSizes.Clear();  // a run starts: its volumes are asked anew
     Method = value;
 }
 
@@ -328,6 +310,7 @@ int32_t TSafetyDelete::ShredFile(const AnsiString& path)
     WorkerThread->TargetPath = path;
     WorkerThread->NotifyWindow = NotifyWindow;
     WorkerThread->Channel = Channel.get();
+    WorkerThread->ClusterSizes = &ClusterSizes;
     WorkerThread->Resume();
 
     // The GUI thread keeps its messages turning, at most one wait round apart,

@@ -8,6 +8,7 @@
 
 #include "classlib/Classes.h"
 #include "classlib/TypInfo.h"
+#include "engine/clustersizes.h"
 #include "engine/shredchannel.h"
 
 enum TVariruvuMethod : uint8_t { sdmZero, sdmDoD, sdmGutmann };
@@ -51,6 +52,8 @@ public:
     std::atomic<bool> CancelRequested{false};
     // The fast road of the two messages to NotifyWindow; without it they are sent plainly.
     TShredChannel* Channel = nullptr;
+    // The run's memory of cluster sizes; without it the volume is asked every time.
+    TClusterSizes* ClusterSizes = nullptr;
 
 protected:
     void ThreadMain() override;
@@ -130,4 +133,5 @@ private:
     TVariruvuProgressEvent OnProgress;
     TNotifyEvent OnCompleted;
     std::unique_ptr<TShredChannel> Channel;
+    TClusterSizes ClusterSizes;
 };

@@ -3,6 +3,7 @@
 
 #include "classlib/Forms.h"
 #include "classlib/SysUtils.h"
+#include "engine/clustersizes.h"
 #include "tests/engine/engine_fixture.h"
 
 TEST(Worker, BufferGeometry)
@@ -80,4 +81,17 @@ TEST(Worker, AloneWithPlainMessages)
     EXPECT_EQ(completed, 1);
     EXPECT_EQ(misaligned, 0u);
     EXPECT_FALSE(FileExists(file));
+}
+
+// The run's memory of cluster sizes answers as the volume itself does, per volume.
+TEST(Worker, ClusterSizesPerVolumeAsTheVolumesTellThem)
+{
+    TClusterSizes sizes;
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, sizeof windows);
+    for (const AnsiString& path : {AnsiString(windows) + "\\win.ini", AnsiString("Z:\\tmp\\x"), AnsiString(windows)}) {
+        EXPECT_GT(VolumeClusterSize(path), 0) << path;
+        for (int round = 0; round < 2; ++round)
+            EXPECT_EQ(sizes.For(path), VolumeClusterSize(path)) << path;
+    }
 }
