@@ -241,7 +241,7 @@ void TfrmMain::btndonateClick(TObject*)
 {
     ShowMenuPage(btndonate, "TabSheet6");
     if (!IsInternetConnected()) {
-        MessageDlg(WideToAnsi(GetLangConstant("sTheprogramupdatercouldconnecttotheupdaterserver")), mtWarning,
+        MessageDlg(MessageText("sTheprogramupdatercouldconnecttotheupdaterserver"), mtWarning,
                    TMsgDlgButtons{mbOK});
         return;
     }
@@ -277,7 +277,7 @@ void TfrmMain::ShowMethodInfo()
     const int index = cbAlgorithm->GetItemIndex();
     if (index < 0 || index > 2)
         return;
-    const AnsiString text = WideToAnsi(GetLangConstant(descriptions[index]));
+    const AnsiString text = MessageText(descriptions[index]);
     for (TLabel* label : {lblcbAlgorithminfo, lblcbalgorithmethod, lblalgorithminfo2}) {
         label->Repaint();
         label->SetCaption(text);

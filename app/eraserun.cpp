@@ -9,17 +9,11 @@
 #include "app/settingsstore.h"
 #include "classlib/FileSearch.h"
 #include "classlib/SysUtils.h"
-#include "lang/LangManager.h"
 
 namespace {
 
 // The posted request to erase the command line's path once the window is on screen.
 constexpr UINT WM_START_RUN = WM_APP + 1;
-
-AnsiString LangText(const char* constant)
-{
-    return WideToAnsi(GetLangConstant(constant));
-}
 
 }  // namespace
 
@@ -57,7 +51,7 @@ void TfrmMain::btnShredClick(TObject*)
                 continue;
             lblShredFile->SetCaption(row->GetCaption());
             // The progress form's lblSherdFile: the same text.
-            lblec->SetCaption(LangText("sEc"));
+            lblec->SetCaption(MessageText("sEc"));
             if (row->GetImageIndex() == 0) {
                 const AnsiString path = row->GetSubItems()->GetStrings(2) + row->GetCaption();
                 lblfailedfile->SetCaption(path);
@@ -108,7 +102,7 @@ bool TfrmMain::ShredFolderEntries(const AnsiString& Path)
 {
     // The message names the file with its folder's delimiter, so the path it shows is the file's.
     const AnsiString folder = IncludeTrailingPathDelimiter(Path);
-    const AnsiString msgFile = LangText("sMsg");
+    const AnsiString msgFile = MessageText("sMsg");
     TFileSearch search(folder + "*");
     if (!search.Found())
         return false;
@@ -133,7 +127,7 @@ bool TfrmMain::ShredFolderEntries(const AnsiString& Path)
 void TfrmMain::RemoveWalkedFolder(const AnsiString& Path)
 {
     if (!RemoveDir(Path))
-        MessageDlg(Format(LangText("sMsg2"), Path), mtInformation, TMsgDlgButtons{mbOK});
+        MessageDlg(Format(MessageText("sMsg2"), Path), mtInformation, TMsgDlgButtons{mbOK});
 }
 
 void TfrmMain::btnAbortClick(TObject*)

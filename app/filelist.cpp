@@ -1,11 +1,10 @@
 // The Files page: the list of what the next erase run destroys, its totals and buttons.
-#include "app/messageboxes.h"
 #include "app/erasedlg.h"
 #include "app/listsizes.h"
+#include "app/messageboxes.h"
 #include "app/sizetext.h"
 #include "classlib/FolderBrowser.h"
 #include "classlib/SysUtils.h"
-#include "lang/LangManager.h"
 
 void TfrmMain::btnAddFilesClick(TObject*)
 {
@@ -30,7 +29,7 @@ void TfrmMain::AddFilesFromDialog()
 void TfrmMain::AddFolderFromDialog()
 {
     AnsiString path;
-    if (BrowseForFolder(GetHandle(), WideToAnsi(GetLangConstant("sSelectafoldertoshred")), path))
+    if (BrowseForFolder(GetHandle(), MessageText("sSelectafoldertoshred"), path))
         AddFolderEntry(path);
     ShowListTotals();
 }

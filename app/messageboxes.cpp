@@ -3,6 +3,11 @@
 #include "classlib/Forms.h"
 #include "lang/LangManager.h"
 
+AnsiString MessageText(const char* name)
+{
+    return WideToAnsi(GetLangConstant(name));
+}
+
 int ShowMessageConstant(const char* name, UINT flags)
 {
     return MessageBoxW(Application->GetHandle(), GetLangConstant(name).c_str(),

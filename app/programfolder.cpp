@@ -1,9 +1,9 @@
 #include "app/programfolder.h"
 
+#include "app/messageboxes.h"
 #include "classlib/Dialogs.h"
 #include "classlib/SysUtils.h"
 #include "classlib/Win.h"
-#include "lang/LangManager.h"
 
 AnsiString ExeDir;
 
@@ -55,6 +55,6 @@ void CheckProgramFiles()
     ExeDir = ProgramFolder();
     if (FindMissingCompanionFile(ExeDir).empty())
         return;
-    MessageDlg(WideToAnsi(GetLangConstant("sProgCheckFiles")), mtWarning, TMsgDlgButtons{mbOK});
+    MessageDlg(MessageText("sProgCheckFiles"), mtWarning, TMsgDlgButtons{mbOK});
     ExitProcess(0);
 }

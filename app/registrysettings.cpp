@@ -1,8 +1,8 @@
 #include "app/registrysettings.h"
 
+#include "app/messageboxes.h"
 #include "app/programfolder.h"
 #include "classlib/Registry.h"
-#include "lang/LangManager.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ void RegisterContextMenu()
     // Each key is opened beneath the one before: the icon key lies under the command key.
     TWritableKey key(HKEY_CLASSES_ROOT, FileVerbKey);
     if (key) {
-        key->WriteString("", WideToAnsi(GetLangConstant("sFileVariruvuContext")));
+        key->WriteString("", MessageText("sFileVariruvuContext"));
         if (key->OpenKey("command", true)) {
             key->WriteString("", program + " " + Quoted("%1"));
             if (key->OpenKey("DefaultIcon", true))

@@ -1,6 +1,7 @@
 #include "app/systemops.h"
 
 #include "app/programfolder.h"
+#include "classlib/FileSearch.h"
 #include "classlib/Forms.h"
 #include "classlib/SysUtils.h"
 #include <wininet.h>
@@ -52,30 +53,30 @@ bool IsInsideScratchFolder(const AnsiString& path)
 int DeleteTree(const AnsiString& path)
 {
     const AnsiString folder = IncludeTrailingPathDelimiter(path);
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA((folder + "*.*").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
     int failed = 0;
-    do {
-        const AnsiString name = data.cFileName;
-        const bool isFolder = data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
-        if (isFolder && (name == "." || name == ".."))
-            continue;
-        if (isFolder && !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
-            DeleteTree(folder + name);
-        } else if (isFolder) {
-            // A linked folder: the link goes, never what it points to.
-            SetFileAttributesA((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-            RemoveDirectoryA((folder + name).c_str());
-        } else {
-            SetFileAttributesA((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (!DeleteFileA((folder + name).c_str()))
-                ++failed;
-            Application->ProcessMessages();
-        }
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
+    {
+        TFileSearch search(folder + "*.*");
+        if (!search.Found())
+            return 0;
+        do {
+            const AnsiString name = search.Name();
+            const DWORD attributes = search.Data().dwFileAttributes;
+            if (search.IsFolder() && (name == "." || name == ".."))
+                continue;
+            if (search.IsFolder() && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+                DeleteTree(folder + name);
+            } else if (search.IsFolder()) {
+                // A linked folder: the link goes, never what it points to.
+                SetFileAttributesA((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+                RemoveDirectoryA((folder + name).c_str());
+            } else {
+                SetFileAttributesA((folder + name).c_str(), FILE_ATTRIBUTE_NORMAL);
+                if (!DeleteFileA((folder + name).c_str()))
+                    ++failed;
+                Application->ProcessMessages();
+            }
+        } while (search.Next());
+    }  // the search is closed before its folder goes
     RemoveDirectoryA(folder.c_str());
     return failed;
 }

@@ -13,11 +13,7 @@ namespace {
 
 void Write(const AnsiString& path, const char* text)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    WriteFile(h, text, static_cast<DWORD>(strlen(text)), &written, nullptr);
-    CloseHandle(h);
+    ASSERT_TRUE(WriteFileBytes(path, text)) << path;
 }
 
 // tree\ holds a plain file, a folder, and links made on the Linux side: to a

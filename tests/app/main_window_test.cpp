@@ -50,12 +50,7 @@ protected:
     AnsiString Write(const AnsiString& name, size_t size)
     {
         const AnsiString path = scratch + name;
-        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        EXPECT_NE(h, INVALID_HANDLE_VALUE) << path;
-        const std::string content(size, 'v');
-        DWORD written = 0;
-        WriteFile(h, content.data(), static_cast<DWORD>(size), &written, nullptr);
-        CloseHandle(h);
+        EXPECT_TRUE(WriteFileBytes(path, AnsiString(size, 'v'))) << path;
         return path;
     }
     AnsiString CopyOfTree(const AnsiString& name)

@@ -6,6 +6,7 @@
 #include "classlib/IniFiles.h"
 #include "classlib/SysUtils.h"
 #include "tests/support/OutsideTools.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/support/SettingsSandbox.h"
 #include <shlobj.h>
 
@@ -16,24 +17,7 @@ protected:
     static void WriteConfig(const AnsiString& text)
     {
         ForceDirectories(DataFolder());
-        WriteFileAt(ConfigFileName(), text);
-    }
-    static void WriteFileAt(const AnsiString& path, const AnsiString& text)
-    {
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-        CloseHandle(file);
-    }
-    static AnsiString ConfigBytes()
-    {
-        HANDLE file = CreateFileA(ConfigFileName().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                                  nullptr);
-        AnsiString text(GetFileSize(file, nullptr), '\0');
-        DWORD read = 0;
-        ReadFile(file, text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
-        CloseHandle(file);
-        return text;
+        WriteFileBytes(ConfigFileName(), text);
     }
     static TStoredChoices Defaults()
     {
@@ -136,7 +120,7 @@ TEST_F(SettingsStore, AWriteThatCannotLandNamesTheFileAndLosesNothing)
 {
     // A file where the folder should be: the folder cannot be made.
     const AnsiString blocker = GetShellFolderPath(CSIDL_APPDATA) + "brevant";
-    WriteFileAt(blocker, "in the way");
+    WriteFileBytes(blocker, "in the way");
     EnsureDataFolders();
     try {
         WriteConfigSettings(TConfigSettings());
@@ -154,7 +138,7 @@ TEST_F(SettingsStore, AWriteThatCannotLandNamesTheFileAndLosesNothing)
     EXPECT_THROW(WriteMethodChoice(0), EIniFileException);
     EXPECT_THROW(EmptyLastApply(), EIniFileException);
     CloseHandle(locked);
-    EXPECT_EQ(ConfigBytes(), before);
+    EXPECT_EQ(ReadFileBytes(ConfigFileName()), before);
 }
 
 TEST_F(SettingsStore, EmptyingTheLastUseKeepsTheKey)

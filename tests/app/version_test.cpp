@@ -3,17 +3,9 @@
 #include "app/programfolder.h"
 #include "app/programversion.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/UnixSide.h"
 
 namespace {
-
-// A path of this machine's file system as Wine shows it.
-AnsiString HostPath(AnsiString path)
-{
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return "Z:" + path;
-}
 
 TEST(ProgramVersion, ReadsTheFixedFileVersionOfThisProgram)
 {
@@ -22,7 +14,7 @@ TEST(ProgramVersion, ReadsTheFixedFileVersionOfThisProgram)
 
 TEST(ProgramVersion, TheStagedProgramCarriesTheProjectVersion)
 {
-    EXPECT_EQ(VersionText(ReadVersionWords(HostPath(VARIRUVU_EXE_PATH))), VARIRUVU_VERSION);
+    EXPECT_EQ(VersionText(ReadVersionWords(WindowsPathOfUnix(VARIRUVU_EXE_PATH))), VARIRUVU_VERSION);
 }
 
 TEST(ProgramVersion, AFileWithoutVersionGivesZeros)

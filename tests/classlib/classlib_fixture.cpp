@@ -1,7 +1,5 @@
 #include "classlib_fixture.h"
 
-#include "tests/support/ScratchFolder.h"
-
 TScratchFolder::TScratchFolder() : FPath(WideToAnsi(MakeScratchFolder(L"classlib"))) {}
 
 TScratchFolder::~TScratchFolder()
@@ -15,20 +13,6 @@ AnsiString ResourceBytes(const AnsiString& name)
     AnsiString bytes(static_cast<size_t>(stream.GetSize()), '\0');
     stream.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
     return bytes;
-}
-
-AnsiString FileBytes(const AnsiString& path)
-{
-    TFileStream file(path, fmOpenRead | fmShareDenyNone);
-    AnsiString bytes(static_cast<size_t>(file.GetSize()), '\0');
-    file.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
-    return bytes;
-}
-
-void WriteFileBytes(const AnsiString& path, const AnsiString& bytes)
-{
-    TFileStream file(path, fmCreate);
-    file.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
 }
 
 AnsiString WithoutCR(const AnsiString& text)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "classlib/Classes.h"
+#include "tests/support/ScratchFolder.h"
 
 // A folder of its own under the temporary folder, removed with everything in it.
 class TScratchFolder {
@@ -16,8 +17,6 @@ private:
 };
 
 AnsiString ResourceBytes(const AnsiString& name);
-AnsiString FileBytes(const AnsiString& path);
-void WriteFileBytes(const AnsiString& path, const AnsiString& bytes);
 // The text without its CR characters.
 AnsiString WithoutCR(const AnsiString& text);
 // The whole of a memory stream's content.

@@ -34,7 +34,7 @@ TEST(IniFiles, WritesLandWhereThePlatformPutsThemAndPythonReadsThem)
         ini.WriteBool("C", "flag", true);
         ini.WriteBool("C", "off", false);
     }
-    EXPECT_EQ(NonEmptyLines(FileBytes(path)),
+    EXPECT_EQ(NonEmptyLines(ReadFileBytes(path)),
               (std::vector<AnsiString>{"[A]", "x=1", "z=3", "[B]", "y=5", "[C]", "w=hello world", "n=-12", "flag=1",
                                        "off=0"}));
     EXPECT_EQ(ConfigParserView(path),

@@ -42,7 +42,7 @@ TEST(Streams, FileStreamHonoursTheOpenAndShareModes)
         f.WriteBuffer("0123456789", 10);
         f.SetSize(4);
     }
-    EXPECT_EQ(FileBytes(path), "0123");
+    EXPECT_EQ(ReadFileBytes(path), "0123");
     {
         TFileStream reader(path, fmOpenRead | fmShareDenyWrite);
         EXPECT_THROW(TFileStream(path, fmOpenWrite | fmShareDenyNone), EFOpenError);
@@ -55,11 +55,11 @@ TEST(Streams, FileStreamHonoursTheOpenAndShareModes)
         rw.Seek(0, soEnd);
         rw.WriteBuffer("45", 2);
     }
-    EXPECT_EQ(FileBytes(path), "012345");
+    EXPECT_EQ(ReadFileBytes(path), "012345");
     {
         TFileStream again(path, fmCreate);  // creating empties an existing file
     }
-    EXPECT_EQ(FileBytes(path), "");
+    EXPECT_EQ(ReadFileBytes(path), "");
 
     AnsiString missing = dir.File("missing.bin");
     try {

@@ -137,7 +137,7 @@ TEST(StringLists, FilesAndStreamsCarryTheText)
     TStringList list;
     list.SetText("one\ntwo");
     list.SaveToFile(dir.File("list.txt"));
-    EXPECT_EQ(FileBytes(dir.File("list.txt")), "one\r\ntwo\r\n");
+    EXPECT_EQ(ReadFileBytes(dir.File("list.txt")), "one\r\ntwo\r\n");
     WriteFileBytes(dir.File("other.txt"), "x\ry\n");
     list.LoadFromFile(dir.File("other.txt"));
     EXPECT_EQ(list.GetText(), "x\r\ny\r\n");

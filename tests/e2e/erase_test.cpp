@@ -82,14 +82,10 @@ protected:
     AnsiString Write(const AnsiString& name, size_t size, char fill = 'e')
     {
         const AnsiString path = scratch + name;
-        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        EXPECT_NE(h, INVALID_HANDLE_VALUE) << path;
-        std::string content(size, fill);
+        AnsiString content(size, fill);
         for (size_t i = 0; i < size; i += 97)
             content[i] = static_cast<char>('a' + i % 26);
-        DWORD written = 0;
-        WriteFile(h, content.data(), static_cast<DWORD>(size), &written, nullptr);
-        CloseHandle(h);
+        EXPECT_TRUE(WriteFileBytes(path, content)) << path;
         return path;
     }
     std::unique_ptr<TProgramRun> Start(const std::vector<AnsiString>& args = {})

@@ -3,14 +3,11 @@
 #include "classlib/SysUtils.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestTree.h"
+#include "tests/support/UnixSide.h"
 
 AnsiString DistFolder()
 {
-    AnsiString path = "Z:" VARIRUVU_DIST_PATH "\\";
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
+    return WindowsPathOfUnix(VARIRUVU_DIST_PATH) + "\\";
 }
 
 TProgramCopy::TProgramCopy()

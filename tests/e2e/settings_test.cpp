@@ -26,10 +26,7 @@ const POINT ExitEntry{60, 73 + 349 + 6};
 void WriteBytes(const AnsiString& fileName, const AnsiString& text)
 {
     ForceDirectories(ExtractFilePath(fileName));
-    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFileBytes(fileName, text);
 }
 
 bool Contains(const AnsiString& text, const AnsiString& part)

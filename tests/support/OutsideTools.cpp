@@ -20,14 +20,6 @@ AnsiString UnixPath(const AnsiString& path)
 
 namespace {
 
-void WriteText(const AnsiString& fileName, const AnsiString& text)
-{
-    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    CloseHandle(file);
-}
-
 // This process's environment with the assignments added or replacing their names.
 WideString EnvironmentWith(const std::vector<AnsiString>& assignments)
 {
@@ -49,25 +41,32 @@ WideString EnvironmentWith(const std::vector<AnsiString>& assignments)
 
 }  // namespace
 
-bool RunHostScript(const AnsiString& script, const std::vector<AnsiString>& environment, const AnsiString& answerFile)
+bool RunHostProgram(const WideString& program, WideString commandLine, const std::vector<AnsiString>& environment,
+                    const std::function<bool()>& done, DWORD milliseconds)
 {
-    DeleteFile(answerFile);
-    const AnsiString scriptFile = answerFile + ".sh";
-    WriteText(scriptFile, script);
-    WideString commandLine = L"/bin/sh \"" + AnsiToWide(UnixPath(scriptFile)) + L"\"";
     WideString block = EnvironmentWith(environment);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(L"Z:\\bin\\sh", commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT,
                         block.data(), nullptr, &startup, &process))
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    for (int i = 0; i < 1200 && !FileExists(answerFile); ++i)
-        Sleep(100);
+    for (const DWORD start = GetTickCount(); !done() && GetTickCount() - start < milliseconds;)
+        Sleep(25);
+    return done();
+}
+
+bool RunHostScript(const AnsiString& script, const std::vector<AnsiString>& environment, const AnsiString& answerFile)
+{
+    DeleteFile(answerFile);
+    const AnsiString scriptFile = answerFile + ".sh";
+    WriteFileBytes(scriptFile, script);
+    const bool answered = RunHostProgram(L"Z:\\bin\\sh", L"/bin/sh \"" + AnsiToWide(UnixPath(scriptFile)) + L"\"",
+                                         environment, [&] { return FileExists(answerFile); }, 120000);
     DeleteFile(scriptFile);
-    return FileExists(answerFile);
+    return answered;
 }
 
 AnsiString ConfigParserView(const AnsiString& iniFile)

@@ -2,12 +2,20 @@
 // such as Python and a browser, and the prefix's own registry tool.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "classlib/System.h"
+#include "classlib/Win.h"
 
 // The host path of a file, for the host programs.
 AnsiString UnixPath(const AnsiString& path);
+
+// Starts a host program (named by its Windows path, such as Z:\bin\ln) with the extra
+// environment variables ("NAME=value"). Wine cannot wait for host programs, so this waits
+// until `done` holds, at most `milliseconds`; false when it did not come to hold.
+bool RunHostProgram(const WideString& program, WideString commandLine, const std::vector<AnsiString>& environment,
+                    const std::function<bool()>& done, DWORD milliseconds);
 
 // Runs `script` with the host's /bin/sh, with the extra environment variables
 // ("NAME=value"). Wine cannot wait for host programs, so the script must move

@@ -46,3 +46,15 @@ AnsiString ReadFileBytes(const AnsiString& fileName)
     CloseHandle(file);
     return text.substr(0, read);
 }
+
+bool WriteFileBytes(const AnsiString& fileName, const AnsiString& bytes)
+{
+    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    const bool done = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+                      written == bytes.size();
+    CloseHandle(file);
+    return done;
+}

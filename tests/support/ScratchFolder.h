@@ -10,3 +10,5 @@ WideString MakeScratchFolder(const WideString& tag);
 void RemoveFolderTree(const WideString& path);
 // The whole content of a file; empty when it cannot be read.
 AnsiString ReadFileBytes(const AnsiString& fileName);
+// Makes or replaces a file with exactly these bytes; false when it cannot be written.
+bool WriteFileBytes(const AnsiString& fileName, const AnsiString& bytes);

@@ -1,11 +1,9 @@
 #include "tests/support/UnixSide.h"
 
-#include "tests/support/OutsideTools.h"
-
-#include <vector>
-
+#include "classlib/FileSearch.h"
 #include "classlib/SysUtils.h"
 #include "classlib/Win.h"
+#include "tests/support/OutsideTools.h"
 
 namespace {
 
@@ -14,32 +12,11 @@ AnsiString Quoted(const AnsiString& text)
     return "\"" + text + "\"";
 }
 
-// Wine starts a Linux program named by a Windows path as a Linux process; its end
-// cannot be waited for through the handle, so the caller watches for its effect.
-bool RunUnixProgram(const AnsiString& commandLine, bool (*done)(const AnsiString&), const AnsiString& subject)
-{
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    AnsiString line = commandLine;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return false;
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    for (int i = 0; i < 200 && !done(subject); ++i)
-        Sleep(25);
-    return done(subject);
-}
 
 bool Exists(const AnsiString& unixPath)
 {
     // The Linux name of the link itself, as Wine sees it; a link is there when Wine lists it.
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(WindowsPathOfUnix(unixPath).c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return false;
-    FindClose(find);
-    return true;
+    return TFileSearch(WindowsPathOfUnix(unixPath)).Found();
 }
 
 bool Gone(const AnsiString& unixPath)
@@ -64,7 +41,8 @@ bool MakeSymbolicLink(const AnsiString& target, const AnsiString& link)
     const AnsiString unixLink = UnixPath(link);
     if (unixTarget.empty() || unixLink.empty())
         return false;
-    return RunUnixProgram("Z:\\bin\\ln -s " + Quoted(unixTarget) + " " + Quoted(unixLink), Exists, unixLink);
+    return RunHostProgram(L"Z:\\bin\\ln", AnsiToWide("ln -s " + Quoted(unixTarget) + " " + Quoted(unixLink)), {},
+                          [&] { return Exists(unixLink); }, 5000);
 }
 
 bool RemoveTreeWithLinks(const AnsiString& scratchFolder)
@@ -72,5 +50,6 @@ bool RemoveTreeWithLinks(const AnsiString& scratchFolder)
     const AnsiString unixFolder = UnixPath(ExcludeTrailingPathDelimiter(scratchFolder));
     if (scratchFolder.find("\\variruvu-") == AnsiString::npos || unixFolder.size() < 8)
         return false;
-    return RunUnixProgram("Z:\\bin\\rm -rf " + Quoted(unixFolder), Gone, unixFolder);
+    return RunHostProgram(L"Z:\\bin\\rm", AnsiToWide("rm -rf " + Quoted(unixFolder)), {},
+                          [&] { return Gone(unixFolder); }, 5000);
 }
