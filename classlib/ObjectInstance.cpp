@@ -7,6 +7,28 @@
 
 namespace {
 
+struct TInstanceRecord {
+    TWndMethod Method;
+};
+
+#if defined(__x86_64__)
+// The code of one thunk: the window handle's register (rcx) takes the method
+// record, and a tail jump goes on to StdWndProc with the caller's shadow space
+// and stack alignment untouched, so no frame of the thunk is ever on the stack.
+#pragma pack(push, 1)
+struct TThunkCode {
+    uint8_t MovRcxImm[2] = {0x48, 0xB9};  // mov rcx, record
+    void* Record;
+    uint8_t MovRaxImm[2] = {0x48, 0xB8};  // mov rax, StdWndProc
+    void* Target;
+    uint8_t JmpRax[2] = {0xFF, 0xE0};     // jmp rax
+    uint8_t Pad[10] = {0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC};
+};
+#pragma pack(pop)
+static_assert(sizeof(TThunkCode) == 32);
+
+LRESULT CALLBACK StdWndProc(TInstanceRecord* record, UINT msg, WPARAM wParam, LPARAM lParam)
+#elif defined(__i386__)
 // The code of one thunk: put the method record in front of the window
 // procedure's arguments and jump to StdWndProc, which returns with stdcall.
 #pragma pack(push, 1)
@@ -23,11 +45,10 @@ struct TThunkCode {
 #pragma pack(pop)
 static_assert(sizeof(TThunkCode) == 20);
 
-struct TInstanceRecord {
-    TWndMethod Method;
-};
-
 LRESULT __stdcall StdWndProc(TInstanceRecord* record, HWND, UINT msg, WPARAM wParam, LPARAM lParam)
+#else
+#error "a window-procedure thunk is written for i386 and x86-64 only"
+#endif
 {
     TMessage message{msg, wParam, lParam, 0};
     record->Method(message);

@@ -15,8 +15,8 @@ LRESULT CALLBACK InitWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
     CreationControl = nullptr;
     control->SetWindowHandle(wnd);
     SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(control->GetObjectInstance()));
-    if ((GetWindowLongA(wnd, GWL_STYLE) & WS_CHILD) && GetWindowLongA(wnd, GWL_ID) == 0)
-        SetWindowLongA(wnd, GWL_ID, static_cast<LONG>(reinterpret_cast<uintptr_t>(wnd)));
+    if ((GetWindowLongA(wnd, GWL_STYLE) & WS_CHILD) && GetWindowLongPtrA(wnd, GWLP_ID) == 0)
+        SetWindowLongPtrA(wnd, GWLP_ID, reinterpret_cast<LONG_PTR>(wnd));
     SetPropA(wnd, MAKEINTATOM(WindowAtom()), control);
     SetPropA(wnd, MAKEINTATOM(ControlAtom()), control);
     return CallWindowProcA(control->GetObjectInstance(), wnd, msg, wParam, lParam);

@@ -206,12 +206,8 @@ const char* const CzechLogVariable = "VARIRUVU_CZECH_LOG";
 TEST_F(HtmlLog, CzechCaptionsAreWrittenInTheSystemCodePage)
 {
     const AnsiString written = folder + "czech.html";
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    ASSERT_TRUE(RunHostScript("exec /usr/bin/wine \"$CHILD\" --gtest_filter=HtmlLogChild.* >/dev/null 2>&1\n",
-                              {"LC_ALL=cs_CZ.UTF-8", "CHILD=" + UnixPath(exe),
-                               AnsiString(CzechLogVariable) + "=" + written},
-                              written));
+    ASSERT_TRUE(RunSelfFromHost("HtmlLogChild.*", {"LC_ALL=cs_CZ.UTF-8", AnsiString(CzechLogVariable) + "=" + written},
+                                written));
     const AnsiString text = ReadFileBytes(written);
     // The code page 1250 bytes as Python's codec gives them.
     for (const char* part : {"<h3>Metoda vymaz\xE1n\xED :</h3>",                       // Metoda vymazání

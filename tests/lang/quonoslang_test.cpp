@@ -20,13 +20,9 @@ const char* const ReportVariable = "VARIRUVU_OSLANG_REPORT";
 // The child's report lines (identifier, hexadecimal form, name), or empty when none came.
 std::vector<std::string> RunChild(const WideString& locale, const WideString& reportFile)
 {
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
     const AnsiString report = WideToAnsi(reportFile);
-    if (!RunHostScript("exec /usr/bin/wine \"$CHILD\" --gtest_filter=QuonoslangChild.* >/dev/null 2>&1\n",
-                       {"LC_ALL=" + WideToAnsi(locale), "CHILD=" + UnixPath(exe),
-                        AnsiString(ReportVariable) + "=" + report},
-                       report))
+    if (!RunSelfFromHost("QuonoslangChild.*", {"LC_ALL=" + WideToAnsi(locale), AnsiString(ReportVariable) + "=" + report},
+                         report))
         return {};
     std::vector<std::string> lines;
     std::ifstream in(report);

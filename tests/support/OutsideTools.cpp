@@ -69,6 +69,18 @@ bool RunHostScript(const AnsiString& script, const std::vector<AnsiString>& envi
     return answered;
 }
 
+bool RunSelfFromHost(const AnsiString& filter, const std::vector<AnsiString>& environment,
+                     const AnsiString& answerFile)
+{
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::vector<AnsiString> withChild = environment;
+    withChild.push_back("CHILD=" + UnixPath(exe));
+    // The launcher that started this program names its architecture's loader.
+    return RunHostScript("exec \"$VARIRUVU_WINE_LOADER\" \"$CHILD\" --gtest_filter=" + filter + " >/dev/null 2>&1\n",
+                         withChild, answerFile);
+}
+
 AnsiString ConfigParserView(const AnsiString& iniFile)
 {
     const AnsiString folder = IncludeTrailingPathDelimiter(WideToAnsi(MakeScratchFolder(L"configparser")));

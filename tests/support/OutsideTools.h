@@ -23,6 +23,13 @@ bool RunHostProgram(const WideString& program, WideString commandLine, const std
 bool RunHostScript(const AnsiString& script, const std::vector<AnsiString>& environment,
                    const AnsiString& answerFile);
 
+// Runs a copy of this test program, limited to the tests `filter` names, as a
+// fresh Wine process started from the host with the extra environment variables
+// (a Unix locale among them, which Wine fixes a process's code page and
+// language from); the copy must move `answerFile` into place when it is done.
+bool RunSelfFromHost(const AnsiString& filter, const std::vector<AnsiString>& environment,
+                     const AnsiString& answerFile);
+
 // Python's configparser's reading of an INI file: a "section/key=value" line
 // per value, in file order; or a line that tells why there is none.
 AnsiString ConfigParserView(const AnsiString& iniFile);
