@@ -160,6 +160,8 @@ private:
     // False when the folder could not be listed.
     bool ShredFolderEntries(const AnsiString& Path);
     void RemoveWalkedFolder(const AnsiString& Path);
+    void ReportFolderLeft(const AnsiString& Path);
+    void ReportLeft(const AnsiString& text);
     // The command line's path is erased once the window is on screen, where the run can be watched and aborted.
     void StartRunWhenShown();
 };

@@ -55,7 +55,10 @@ void TfrmMain::btnShredClick(TObject*)
             if (row->GetImageIndex() == 0) {
                 const AnsiString path = row->GetSubItems()->GetStrings(2) + row->GetCaption();
                 lblfailedfile->SetCaption(path);
-                LastFileResult = SafetyDelete->ShredFile(path);
+                // A linked file is never opened for writing: it counts as a file that could not be.
+                LastFileResult = ChosenPathLeadsOutside(path) ? 1 : SafetyDelete->ShredFile(path);
+            } else if (ChosenPathLeadsOutside(row->GetSubItems()->GetStrings(2))) {
+                ReportFolderLeft(row->GetSubItems()->GetStrings(2));
             } else {
                 ShredFolder(row->GetSubItems()->GetStrings(2));
             }
@@ -81,6 +84,8 @@ void TfrmMain::btnShredClick(TObject*)
 
 // A linked entry is skipped and reported as not erased: the walk never leaves the
 // folder, and on this platform removing the link could reach what it points to.
+// A folder the walk cannot list (no rights, too long a path, not a folder at
+// all) is reported as left behind, as one it cannot remove.
 void TfrmMain::ShredFolder(const AnsiString& Path)
 {
     if (SafetyDelete->GetCanceled())
@@ -94,6 +99,8 @@ void TfrmMain::ShredFolder(const AnsiString& Path)
     }
     if (listed)
         RemoveWalkedFolder(Path);
+    else
+        ReportFolderLeft(Path);
 }
 
 // Erases the folder's files and walks its sub-folders; false when the folder
@@ -112,13 +119,13 @@ bool TfrmMain::ShredFolderEntries(const AnsiString& Path)
         if (!IsNotDotEntry(name))
             continue;
         if (LeadsOutside(Path, resolvedFolder, search.Data())) {
-            MessageDlg(Format(msgFile, folder, name), mtInformation, TMsgDlgButtons{mbOK});
+            ReportLeft(Format(msgFile, folder, name));
         } else if (search.IsFolder()) {
             ShredFolder(folder + name);
         } else {
             lblShredFile->SetCaption(name);
             if (SafetyDelete->ShredFile(folder + name) != 0)
-                MessageDlg(Format(msgFile, folder, name), mtInformation, TMsgDlgButtons{mbOK});
+                ReportLeft(Format(msgFile, folder, name));
         }
     } while (!SafetyDelete->GetCanceled() && search.Next());
     return true;
@@ -127,7 +134,18 @@ bool TfrmMain::ShredFolderEntries(const AnsiString& Path)
 void TfrmMain::RemoveWalkedFolder(const AnsiString& Path)
 {
     if (!RemoveDir(Path))
-        MessageDlg(Format(MessageText("sMsg2"), Path), mtInformation, TMsgDlgButtons{mbOK});
+        ReportFolderLeft(Path);
+}
+
+void TfrmMain::ReportFolderLeft(const AnsiString& Path)
+{
+    ReportLeft(Format(MessageText("sMsg2"), Path));
+}
+
+// Items left behind inside a walk are told one box each; they never lead to the Error page.
+void TfrmMain::ReportLeft(const AnsiString& text)
+{
+    MessageDlg(text, mtInformation, TMsgDlgButtons{mbOK});
 }
 
 void TfrmMain::btnAbortClick(TObject*)

@@ -1,5 +1,6 @@
 #include "app/linkguard.h"
 
+#include "classlib/FileSearch.h"
 #include "classlib/SysUtils.h"
 
 namespace {
@@ -61,4 +62,19 @@ bool LeadsOutside(const AnsiString& folder, const WideString& resolvedFolder, co
     const WideString resolved = ResolvedPath(IncludeTrailingPathDelimiter(folder) + entry.cFileName);
     const WideString own = WithTrailingDelimiter(resolvedFolder) + AnsiToWide(entry.cFileName);
     return resolved.empty() || resolvedFolder.empty() || lstrcmpiW(resolved.c_str(), own.c_str()) != 0;
+}
+
+bool ChosenPathLeadsOutside(const AnsiString& path)
+{
+    const AnsiString own = ExcludeTrailingPathDelimiter(path);
+    const AnsiString parent = ExtractFilePath(own);
+    if (parent.empty() || ExtractFileName(own).empty())
+        return false;
+    // A pattern names no one item: the search below would judge whatever it matched first.
+    if (own.find_first_of("*?") != AnsiString::npos)
+        return true;
+    TFileSearch search(own);
+    if (!search.Found())
+        return false;
+    return LeadsOutside(parent, ResolvedPath(parent), search.Data());
 }

@@ -15,3 +15,9 @@ WideString ResolvedPath(const AnsiString& path);
 // its name. A symbolic link to a file can look like a plain file (no reparse
 // attribute), so each entry's own resolved path decides.
 bool LeadsOutside(const AnsiString& folder, const WideString& resolvedFolder, const WIN32_FIND_DATAA& entry);
+
+// True when a path the user chose (a row of the list) is itself a link or leads
+// elsewhere than its own place in its folder, judged as the walk judges its
+// entries; also true for a wildcard pattern. False for a path that names
+// nothing and for a drive root.
+bool ChosenPathLeadsOutside(const AnsiString& path);

@@ -59,13 +59,20 @@ TEST_F(LinkGuard, LinksLeadOutsideWhetherOrNotTheyCarryTheReparseAttribute)
     EXPECT_EQ(Verdicts(tree), expected);
 }
 
-TEST_F(LinkGuard, AChosenFolderThatIsItselfALinkIsWalkedAsItsTarget)
+// A row of the list is judged as the walk judges an entry: what it names, not where it leads.
+TEST_F(LinkGuard, AChosenPathThatIsALinkLeadsOutsideWhateverItPointsTo)
 {
-    EXPECT_EQ(ResolvedPath(scratch + "treelink"), ResolvedPath(tree));
-    const std::map<AnsiString, bool> verdicts = Verdicts(scratch + "treelink");
-    EXPECT_FALSE(verdicts.at("plain.txt"));
-    EXPECT_FALSE(verdicts.at("sub"));
-    EXPECT_TRUE(verdicts.at("flink.txt"));
+    const std::map<AnsiString, bool> expected = {
+        {scratch + "treelink", true},  {tree + "\\flink.txt", true}, {tree + "\\dlink", true},
+        {tree + "\\inner.txt", true}, {tree + "\\dlink\\", true},   {tree, false},
+        {tree + "\\", false},          {tree + "\\plain.txt", false}, {tree + "\\sub", false},
+        {tree + "\\missing.txt", false}, {tree + "\\*.txt", true},    {"C:\\", false}};
+    std::map<AnsiString, bool> verdicts;
+    for (const auto& [path, leads] : expected)
+        verdicts[path] = ChosenPathLeadsOutside(path);
+    EXPECT_EQ(verdicts, expected);
+    // Inside a linked folder, entries are still judged against the folder as given.
+    EXPECT_FALSE(Verdicts(scratch + "treelink").at("plain.txt"));
 }
 
 TEST_F(LinkGuard, FilesHeldOpenElsewhereOrReadOnlyStillResolveToThemselves)

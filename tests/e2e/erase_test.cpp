@@ -8,6 +8,7 @@
 #include "classlib/SysUtils.h"
 #include "program_driver.h"
 #include "tests/support/BoxAnswerer.h"
+#include "tests/support/OutsideTools.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestTree.h"
 #include "tests/support/UnixSide.h"
@@ -336,6 +337,90 @@ TEST_F(EraseRun, AbortDuringAGutmannRunEndsOnTheAbortedPageWithTheNextRowUntouch
     EXPECT_FALSE(FileExists(large));
     EXPECT_EQ(ReadAll(next), nextContent);
     EXPECT_TRUE(IsWindowEnabled(FindChild(main, "TButton", "Files")));
+}
+
+// A chosen file and a chosen folder that are links: neither is followed, and each
+// is reported as the run reports a file or folder it could not erase.
+TEST_F(EraseRun, AChosenLinkIsNeverFollowedAndIsReportedAsNotErased)
+{
+    const AnsiString outside = scratch + "outside";
+    CreateDir(outside);
+    CreateDir(outside + "\\dir");
+    const AnsiString secret = Write("outside\\secret.bin", 6000, 's');
+    const AnsiString inner = Write("outside\\dir\\in.txt", 70000, 'i');
+    const AnsiString secretContent = ReadAll(secret), innerContent = ReadAll(inner);
+    const AnsiString fileLink = scratch + "link.bin", folderLink = scratch + "victim_link";
+    ASSERT_TRUE(MakeSymbolicLink(secret, fileLink));
+    ASSERT_TRUE(MakeSymbolicLink(outside + "\\dir", folderLink));
+    {
+        TBoxAnswerer answerer(Agree, 0);
+        auto run = Start({fileLink});
+        EXPECT_TRUE(WaitForPage(main, ErrorPage, RunTime));
+        EXPECT_EQ(answerer.Texts().size(), 1u);
+    }
+    {
+        TBoxAnswerer answerer(Agree, 0);
+        auto run = Start({"/F", folderLink});
+        ASSERT_TRUE(WaitForPage(main, FinishedPage, RunTime));
+        const std::vector<AnsiString> texts = answerer.Texts();
+        ASSERT_EQ(texts.size(), 2u);
+        EXPECT_EQ(texts[1], FolderNotRemoved(folderLink));
+    }
+    EXPECT_EQ(ReadAll(secret), secretContent);
+    EXPECT_EQ(ReadAll(inner), innerContent);
+    EXPECT_EQ(Entries(outside), (std::vector<AnsiString>{"dir", "secret.bin"}));
+    EXPECT_EQ(Entries(outside + "\\dir"), std::vector<AnsiString>{"in.txt"});
+    EXPECT_TRUE(FileExists(fileLink));
+    EXPECT_TRUE(RemoveTreeWithLinks(scratch));
+}
+
+// A folder row naming a file, or nothing at all, is named as left behind; the file keeps its bytes.
+TEST_F(EraseRun, AFolderRowThatIsAFileOrMissingIsNamedAsLeftBehind)
+{
+    const AnsiString file = Write("w1.txt", 2000);
+    const AnsiString content = ReadAll(file);
+    for (const AnsiString& path : {file, scratch + "missing"}) {
+        TBoxAnswerer answerer(Agree, 0);
+        auto run = Start({"/F", path});
+        ASSERT_TRUE(WaitForPage(main, FinishedPage, RunTime)) << path;
+        EXPECT_EQ(answerer.Texts(), (std::vector<AnsiString>{answerer.Texts().at(0), FolderNotRemoved(path)})) << path;
+    }
+    EXPECT_EQ(ReadAll(file), content);
+}
+
+// Folders the ANSI functions cannot list, made on the Linux side: one past 260
+// characters and one whose name ends in a dot. Each is named, and what they
+// hold stays.
+TEST_F(EraseRun, FoldersTheWalkCannotListAreEachNamedAndKeepWhatTheyHold)
+{
+    const AnsiString tree = scratch + "tree";
+    CreateDir(tree);
+    const AnsiString own = Write("tree\\own.txt", 100);
+    const AnsiString longName1(120, 'a'), longName2(150, 'b');
+    const AnsiString unixTree = UnixPath(tree);
+    const AnsiString deep = unixTree + "/" + longName1 + "/" + longName2;
+    ASSERT_TRUE(RunUnixCommands("mkdir -p '" + deep + "' '" + unixTree + "/dotted.'\n"
+                                "printf deep > '" + deep + "/keep.txt'\n"
+                                "printf dot > '" + unixTree + "/dotted./keep.txt'",
+                                scratch));
+    {
+        TBoxAnswerer answerer(Agree, 0);
+        auto run = Start({"/F", tree});
+        ASSERT_TRUE(WaitForPage(main, FinishedPage, RunTime));
+        const std::vector<AnsiString> texts = answerer.Texts();
+        ASSERT_FALSE(texts.empty());
+        std::vector<AnsiString> notices(texts.begin() + 1, texts.end());
+        std::sort(notices.begin(), notices.end());
+        const AnsiString folder1 = tree + "\\" + longName1;
+        std::vector<AnsiString> expected = {FolderNotRemoved(tree), FolderNotRemoved(tree + "\\dotted."),
+                                            FolderNotRemoved(folder1), FolderNotRemoved(folder1 + "\\" + longName2)};
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(notices, expected);
+    }
+    EXPECT_FALSE(FileExists(own));
+    EXPECT_TRUE(RunUnixCommands("test \"$(cat '" + deep + "/keep.txt')\" = deep\n"
+                                "test \"$(cat '" + unixTree + "/dotted./keep.txt')\" = dot",
+                                scratch));
 }
 
 }  // namespace

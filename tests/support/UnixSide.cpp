@@ -53,3 +53,11 @@ bool RemoveTreeWithLinks(const AnsiString& scratchFolder)
     return RunHostProgram(L"Z:\\bin\\rm", AnsiToWide("rm -rf " + Quoted(unixFolder)), {},
                           [&] { return Gone(unixFolder); }, 5000);
 }
+
+bool RunUnixCommands(const AnsiString& commands, const AnsiString& folder)
+{
+    const AnsiString done = IncludeTrailingPathDelimiter(folder) + "unix-commands-done";
+    const bool ended = RunHostScript("set -e\n" + commands + "\ntouch \"$DONE\"\n", {"DONE=" + UnixPath(done)}, done);
+    DeleteFile(done);
+    return ended;
+}

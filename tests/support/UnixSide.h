@@ -11,3 +11,7 @@ AnsiString WindowsPathOfUnix(const AnsiString& unixPath);
 bool MakeSymbolicLink(const AnsiString& target, const AnsiString& link);
 // `rm -rf` on a scratch folder of the tests (a path holding "\variruvu-"); true once it is gone.
 bool RemoveTreeWithLinks(const AnsiString& scratchFolder);
+// Runs shell commands (`set -e`) on the Linux side, for what the ANSI file functions
+// cannot reach, such as paths past 260 characters; `folder` is a scratch folder that
+// takes the script for the time it runs. True once they all ended well.
+bool RunUnixCommands(const AnsiString& commands, const AnsiString& folder);
