@@ -107,7 +107,28 @@ protected:
         return tree;
     }
 
+    // A file and a folder outside the tree, for links to lead to: their
+    // contents are kept to compare with after the run.
+    void MakeOutsideTargets()
+    {
+        outside = scratch + "outside";
+        CreateDir(outside);
+        CreateDir(outside + "\\dir");
+        secret = Write("outside\\secret.txt", 5000, 's');
+        inner = Write("outside\\dir\\in.txt", 70000, 'i');
+        secretContent = ReadAll(secret);
+        innerContent = ReadAll(inner);
+    }
+    void ExpectOutsideTargetsUnchanged()
+    {
+        EXPECT_EQ(ReadAll(secret), secretContent);
+        EXPECT_EQ(ReadAll(inner), innerContent);
+        EXPECT_EQ(Entries(outside), (std::vector<AnsiString>{"dir", "secret.txt"}));
+        EXPECT_EQ(Entries(outside + "\\dir"), std::vector<AnsiString>{"in.txt"});
+    }
+
     AnsiString scratch;
+    AnsiString outside, secret, inner, secretContent, innerContent;
     HWND main = nullptr;
 };
 
@@ -197,12 +218,7 @@ TEST_F(EraseRun, AFileHeldOpenElsewhereEndsOnTheErrorPageAndStaysAsItWas)
 // Links made on the Linux side lead to a file and a folder outside the tree.
 TEST_F(EraseRun, LinksInATreeNeverLeadTheRunOutOfIt)
 {
-    const AnsiString outside = scratch + "outside";
-    CreateDir(outside);
-    CreateDir(outside + "\\dir");
-    const AnsiString secret = Write("outside\\secret.txt", 5000, 's');
-    const AnsiString inner = Write("outside\\dir\\in.txt", 70000, 'i');
-    const AnsiString secretContent = ReadAll(secret), innerContent = ReadAll(inner);
+    MakeOutsideTargets();
     const AnsiString tree = scratch + "tree";
     CreateDir(tree);
     const AnsiString own = Write("tree\\own.txt", 100);
@@ -221,10 +237,7 @@ TEST_F(EraseRun, LinksInATreeNeverLeadTheRunOutOfIt)
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(notices, expected);
     }
-    EXPECT_EQ(ReadAll(secret), secretContent);
-    EXPECT_EQ(ReadAll(inner), innerContent);
-    EXPECT_EQ(Entries(outside), (std::vector<AnsiString>{"dir", "secret.txt"}));
-    EXPECT_EQ(Entries(outside + "\\dir"), std::vector<AnsiString>{"in.txt"});
+    ExpectOutsideTargetsUnchanged();
     EXPECT_FALSE(FileExists(own));
     EXPECT_TRUE(RemoveTreeWithLinks(scratch));
 }
@@ -343,12 +356,7 @@ TEST_F(EraseRun, AbortDuringAGutmannRunEndsOnTheAbortedPageWithTheNextRowUntouch
 // is reported as the run reports a file or folder it could not erase.
 TEST_F(EraseRun, AChosenLinkIsNeverFollowedAndIsReportedAsNotErased)
 {
-    const AnsiString outside = scratch + "outside";
-    CreateDir(outside);
-    CreateDir(outside + "\\dir");
-    const AnsiString secret = Write("outside\\secret.bin", 6000, 's');
-    const AnsiString inner = Write("outside\\dir\\in.txt", 70000, 'i');
-    const AnsiString secretContent = ReadAll(secret), innerContent = ReadAll(inner);
+    MakeOutsideTargets();
     const AnsiString fileLink = scratch + "link.bin", folderLink = scratch + "victim_link";
     ASSERT_TRUE(MakeSymbolicLink(secret, fileLink));
     ASSERT_TRUE(MakeSymbolicLink(outside + "\\dir", folderLink));
@@ -366,10 +374,7 @@ TEST_F(EraseRun, AChosenLinkIsNeverFollowedAndIsReportedAsNotErased)
         ASSERT_EQ(texts.size(), 2u);
         EXPECT_EQ(texts[1], FolderNotRemoved(folderLink));
     }
-    EXPECT_EQ(ReadAll(secret), secretContent);
-    EXPECT_EQ(ReadAll(inner), innerContent);
-    EXPECT_EQ(Entries(outside), (std::vector<AnsiString>{"dir", "secret.bin"}));
-    EXPECT_EQ(Entries(outside + "\\dir"), std::vector<AnsiString>{"in.txt"});
+    ExpectOutsideTargetsUnchanged();
     EXPECT_TRUE(FileExists(fileLink));
     EXPECT_TRUE(RemoveTreeWithLinks(scratch));
 }
