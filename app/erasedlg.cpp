@@ -213,7 +213,7 @@ void TfrmMain::FormClose(TObject*, TCloseAction&)
     if (cbShutdown->GetChecked())
         ShutdownWindows(EWX_SHUTDOWN);
     EnsureDataFolders();
-    WriteConfigFile();
+    WriteConfigFileBeforeLeaving();
     SaveRegistrySettings();
 }
 
@@ -255,9 +255,11 @@ void TfrmMain::btnexitClick(TObject*)
     SetMenuBold(btnexit);
     if (ConfirmedByUser("sApplicationClose")) {
         EnsureDataFolders();
-        WriteConfigFile();
+        const bool configWritten = WriteConfigFileBeforeLeaving();
         SaveRegistrySettings();
-        ClearLastApply();
+        // A file that refused the settings refuses the emptied date too, with a second box.
+        if (configWritten)
+            ClearLastApply();
         UpdateRunEntry();
         if (cbShutdown->GetChecked())
             ShutdownWindows(EWX_SHUTDOWN);

@@ -153,6 +153,9 @@ private:
     void ShowLinksForSystemLanguage();
     void SetRecommendedLinkVisible(const char* picture, const char* title, const char* author, bool visible);
     void DeleteUpdateLeftovers();
+    // WriteConfigFile on the way out: a config.ini that refuses the write is
+    // reported once and the program still ends. False when it was not written.
+    bool WriteConfigFileBeforeLeaving();
     // The flag picture of the language box's entry; none for an entry without one.
     void LoadLanguageFlag();
     // The method index the run uses.

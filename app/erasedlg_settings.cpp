@@ -10,6 +10,7 @@
 #include "app/registrysettings.h"
 #include "app/settingsstore.h"
 #include "app/systemops.h"
+#include "classlib/IniFiles.h"
 #include "classlib/SysUtils.h"
 #include "lang/LangManager.h"
 
@@ -24,6 +25,19 @@ void TfrmMain::WriteConfigFile()
     settings.EraseMethod = cbAlgorithm->GetItemIndex();
     settings.Language = LangManager()->GetCurrentLangID();
     WriteConfigSettings(settings);
+}
+
+bool TfrmMain::WriteConfigFileBeforeLeaving()
+{
+    try {
+        WriteConfigFile();
+        return true;
+    } catch (const EIniFileException&) {
+        // Escaping from the close or Exit handler would abandon the way out,
+        // and every later attempt would fail the same way.
+        Application->HandleException(this);
+        return false;
+    }
 }
 
 void TfrmMain::ReadConfigFile()

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iostream>
+#include <memory>
+
 #include "app/datafolders.h"
 #include "app/htmllog.h"
 #include "app/settingsstore.h"
@@ -7,6 +10,7 @@
 #include "classlib/SysUtils.h"
 #include "program_driver.h"
 #include "window_driver.h"
+#include "tests/support/BoxAnswerer.h"
 #include "tests/support/OutsideTools.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/SettingsSandbox.h"
@@ -39,6 +43,8 @@ class Settings : public ::testing::Test {
 protected:
     void Start()
     {
+        // A run still there from before would take the new start for a second instance.
+        run.reset();
         run = std::make_unique<TProgramRun>(DistFolder() + "variruvu.exe");
         wnd = WaitForWindow("TfrmMain", "QUON Variruvu", StartTime);
         ASSERT_TRUE(wnd);
@@ -104,6 +110,68 @@ TEST_F(Settings, ClosingTheWindowWritesTheSettingsAndLeavesTheAutorunValueAlone)
     EXPECT_EQ(ConfigParserView(ConfigFileName()),
               "Startup/AutoRun=1\n" + written.substr(0, written.find("Startup/AutoRun=0")));
     EXPECT_FALSE(Contains(RegQuery(RunValue), "REG_SZ"));
+}
+
+// The ways config.ini cannot be written.
+enum TUnwritable { AFolder, AReadOnlyFile, AFileHeldOpen };
+
+const char* const UnwritableNames[] = {"a folder", "a read-only file", "a file held open"};
+
+bool OpensForWriting(const AnsiString& fileName)
+{
+    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(file);
+    return true;
+}
+
+// A config.ini the program cannot write is reported once on the way out,
+// keeps what it holds, and does not keep the program from ending, by Exit or
+// by the window's close.
+TEST_F(Settings, AnUnwritableConfigFileIsReportedOnceAndTheProgramStillEnds)
+{
+    const AnsiString question = "Are you sure you want to close the application?";
+    const AnsiString failure = "Unable to write to " + ConfigFileName() + ".";
+    const AnsiString bytes = "[Settings]\r\nEraseMethod=2\r\n";
+    for (TUnwritable kind : {AFolder, AReadOnlyFile, AFileHeldOpen})
+        for (bool byExit : {true, false}) {
+            SCOPED_TRACE(AnsiString(UnwritableNames[kind]) + (byExit ? ", Exit" : ", close"));
+            TSettingsSandbox::Wipe();
+            // The bytes that must survive: config.ini itself, or a file in the folder in its place.
+            const AnsiString kept = kind == AFolder ? ConfigFileName() + "\\kept.ini" : ConfigFileName();
+            WriteBytes(kept, bytes);
+            if (kind == AReadOnlyFile) {
+                ASSERT_TRUE(SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_READONLY));
+                // Wine leaves the attribute to the host, which lets the superuser write all the same.
+                if (OpensForWriting(kept)) {
+                    std::cout << "A read-only file is writable here; that case is left out.\n";
+                    continue;
+                }
+            }
+            // Shared for reading alone: the program reads it and cannot write it.
+            std::unique_ptr<void, decltype(&CloseHandle)> holder(
+                kind == AFileHeldOpen
+                    ? CreateFileA(kept.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr)
+                    : nullptr,
+                &CloseHandle);
+            ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
+            Start();
+            TBoxAnswerer answerer([&](const AnsiString& text) { return text == question ? IDYES : IDOK; },
+                                  run->ProcessId());
+            if (byExit)
+                ClickAt(wnd, ExitEntry.x, ExitEntry.y);
+            else
+                PostMessageA(wnd, WM_CLOSE, 0, 0);
+            EXPECT_EQ(run->WaitForExit(StartTime), 0);
+            const std::vector<AnsiString> expected =
+                byExit ? std::vector<AnsiString>{question, failure} : std::vector<AnsiString>{failure};
+            EXPECT_EQ(answerer.Texts(), expected);
+            holder.reset();
+            EXPECT_EQ(DirectoryExists(ConfigFileName()), kind == AFolder);
+            EXPECT_EQ(ReadFileBytes(kept), bytes);
+        }
 }
 
 TEST_F(Settings, TheStoredLanguageMethodAndLastUseComeBack)
