@@ -2,10 +2,22 @@
 
 #include "classlib/Component.h"
 #include "lang/LangEscapes.h"
+#include "lang/LangFormatDirectives.h"
 #include "lang/LangStreamReader.h"
 #include "unicode/UniClasses.h"
 #include "unicode/UniSystem.h"
 #include "unicode/UniWideStrings.h"
+
+namespace {
+
+// The callers format the constants with the built-in text's arguments; a
+// translation that asks for others would stop them, so the built-in text stands.
+WideString TakenTranslation(const TLang_Constant* entry, const WideString& translation)
+{
+    return SameFormatDirectives(entry->DefValue, translation) ? translation : entry->DefValue;
+}
+
+}  // namespace
 
 int TLang_Constants::Add(const AnsiString& name, const WideString& text)
 {
@@ -56,7 +68,7 @@ void TLang_Constants::TranslateFrom(const TLang_Constants* other)
         if (!other)
             entry->Value = entry->DefValue;
         else if (other->FindIndex(entry->Name, index))
-            entry->Value = other->GetItem(index)->Value;
+            entry->Value = TakenTranslation(entry, other->GetItem(index)->Value);
     }
 }
 

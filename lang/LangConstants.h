@@ -37,7 +37,9 @@ public:
     bool FindIndex(const AnsiString& name, int& index) const;
     // ELangError "Constant "%s" not found".
     WideString GetValue(const AnsiString& name) const;
-    // Null restores every default text; a table overrides the entries it also holds.
+    // Null restores every default text; a table overrides the entries it also
+    // holds, save those whose format directives differ from the default text's:
+    // they take the default text.
     void TranslateFrom(const TLang_Constants* other);
     // False, and the table untouched, when the module has no such RT_RCDATA resource.
     bool ReadConstsResource(HMODULE module, const WideString& resName);

@@ -4,12 +4,15 @@
 
 #include <algorithm>
 
+#include "app/htmllog.h"
+#include "app/settingsstore.h"
 #include "classlib/FileSearch.h"
 #include "classlib/SysUtils.h"
 #include "program_driver.h"
 #include "tests/support/BoxAnswerer.h"
 #include "tests/support/OutsideTools.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/SettingsSandbox.h"
 #include "tests/support/TestTree.h"
 #include "tests/support/UnixSide.h"
 #include "window_driver.h"
@@ -89,9 +92,10 @@ protected:
         EXPECT_TRUE(WriteFileBytes(path, content)) << path;
         return path;
     }
-    std::unique_ptr<TProgramRun> Start(const std::vector<AnsiString>& args = {})
+    std::unique_ptr<TProgramRun> Start(const std::vector<AnsiString>& args = {},
+                                       const AnsiString& programFolder = DistFolder())
     {
-        auto run = std::make_unique<TProgramRun>(DistFolder() + "variruvu.exe", args);
+        auto run = std::make_unique<TProgramRun>(programFolder + "variruvu.exe", args);
         main = WaitForMainWindow(StartTime);
         EXPECT_TRUE(main);
         return run;
@@ -239,6 +243,38 @@ TEST_F(EraseRun, LinksInATreeNeverLeadTheRunOutOfIt)
     }
     ExpectOutsideTargetsUnchanged();
     EXPECT_FALSE(FileExists(own));
+    EXPECT_TRUE(RemoveTreeWithLinks(scratch));
+}
+
+// The chosen language's notices ask for other arguments than the run gives
+// them: the built-in notices stand for them and the run goes on to its end.
+TEST_F(EraseRun, ALanguageFileWhoseNoticesAskForOtherArgumentsCannotStopARun)
+{
+    TSettingsSandbox settings;
+    TProgramCopy copy;
+    ASSERT_TRUE(WriteFileBytes(copy.Folder() + "languages\\Czech.lng",
+                               "LANGID=1029\r\n[$CONSTANTS]\r\nsMsg=%s%s%s%n%x %p %d %-99999s\r\nsMsg2=%d\r\n"));
+    ForceDirectories(ExtractFilePath(ConfigFileName()));
+    ASSERT_TRUE(WriteFileBytes(ConfigFileName(), "[Settings]\r\nLanguage=1029\r\n"));
+    const AnsiString outside = Write("outside.txt", 500, 'o');
+    const AnsiString outsideContent = ReadAll(outside);
+    const AnsiString tree = scratch + "tree";
+    CreateDir(tree);
+    for (int i = 0; i < 30; ++i)
+        Write(Format("tree\\f%.2d.txt", i), 100 + i);
+    ASSERT_TRUE(MakeSymbolicLink(outside, tree + "\\link.txt"));
+    {
+        TBoxAnswerer answerer(Agree, 0);
+        auto run = Start({"/F", tree}, copy.Folder());
+        ASSERT_TRUE(WaitForPage(main, FinishedPage, RunTime));
+        const std::vector<AnsiString> texts = answerer.Texts();
+        ASSERT_EQ(texts.size(), 3u);
+        EXPECT_EQ(std::vector<AnsiString>(texts.begin() + 1, texts.end()),
+                  (std::vector<AnsiString>{FileNotErased(tree, "link.txt"), FolderNotRemoved(tree)}));
+    }
+    EXPECT_EQ(Entries(tree), std::vector<AnsiString>{"link.txt"});
+    EXPECT_EQ(ReadAll(outside), outsideContent);
+    EXPECT_TRUE(FileExists(LogFileName()));
     EXPECT_TRUE(RemoveTreeWithLinks(scratch));
 }
 

@@ -157,6 +157,30 @@ TEST_F(LangManagerSelection, ConstantsAFileLacksKeepThePreviousLanguagesText)
     EXPECT_EQ(FManager.LookupConstant("sTime"), L"Elapsed time:");
 }
 
+// The callers format these with the built-in text's arguments; a file asking
+// for others would stop them, so the built-in text stands, not the previous language's.
+TEST_F(LangManagerSelection, ConstantsWithOtherFormatDirectivesKeepTheBuiltInText)
+{
+    WriteLangFile(FFolder.File(L"de.lng"),
+                  LangFileText(1031, L"sMsg=Löschen von %s%s fehlgeschlagen!\r\nsMsg2=Löschen von %s fehlgeschlagen!\r\n"
+                                     L"sShred_Info=Wirklich?\r\n"));
+    WriteLangFile(FFolder.File(L"hu.lng"),
+                  LangFileText(1038, L"sMsg=%s%s%s%n%x %p %d %-99999s\r\nsMsg2=%d törlése nem sikerült!\r\n"
+                                     L"sShred_Info=Biztos? %s\r\nsEc=Hiba: 100%%\r\nsTime=Idő:\r\n"));
+    FManager.SelectLanguage(1031);
+    EXPECT_EQ(FManager.LookupConstant("sMsg2"), L"Löschen von %s fehlgeschlagen!");
+
+    FManager.SelectLanguage(1038);
+    EXPECT_EQ(FManager.LookupConstant("sMsg"), L"Deleting of %s%s failed!");
+    EXPECT_EQ(FManager.LookupConstant("sMsg2"), L"Deleting of %s failed!");
+    EXPECT_EQ(FManager.LookupConstant("sShred_Info"),
+              L"All selected files and folders will be erased permanently.\r\n"
+              L"After this, it will be impossible to recover them.\r\n\r\nAre you sure to continue?");
+    EXPECT_EQ(FManager.LookupConstant("sEc"), L"Hiba: 100%%");
+    EXPECT_EQ(FManager.LookupConstant("sTime"), L"Idő:");
+    EXPECT_EQ(Format(WideToAnsi(FManager.LookupConstant("sMsg")), "C:\\a\\", "b.txt"), "Deleting of C:\\a\\b.txt failed!");
+}
+
 TEST_F(LangManagerSelection, AnUnregisteredLanguageSelectsTheDefault)
 {
     FManager.SelectLanguage(1031);

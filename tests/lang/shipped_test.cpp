@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "lang/LangFormatDirectives.h"
 #include "lang/LangManager.h"
 #include "lang_samples.h"
 #include "tests/lang/lang_fixture.h"
@@ -25,7 +26,7 @@ TEST(ShippedLanguages, RegisterInTheOrderTheMainWindowExpects)
 }
 
 // Each file translates exactly the constants of the built-in table, keeping
-// their format specifiers and line structure.
+// their format directives and line structure.
 TEST(ShippedLanguages, EachFileTranslatesEveryBuiltInConstant)
 {
     TLang_Constants builtIn([] { return uint16_t(1033); });
@@ -42,6 +43,7 @@ TEST(ShippedLanguages, EachFileTranslatesEveryBuiltInConstant)
             SCOPED_TRACE(english->Name);
             EXPECT_EQ(own->Name, english->Name);
             EXPECT_EQ(CountOf(own->Value, L"%s"), CountOf(english->Value, L"%s"));
+            EXPECT_TRUE(SameFormatDirectives(english->Value, own->Value));
             EXPECT_EQ(CountOf(own->Value, L"\r\n"), CountOf(english->Value, L"\r\n"));
             if (english->Name != "sDlgTitle_About") {
                 EXPECT_NE(own->Value, english->Value);
