@@ -130,9 +130,9 @@ bool TApplication::IsHintMsg(const MSG& msg)
     return false;
 }
 
-bool TApplication::ProcessMessage(MSG& msg)
+bool TApplication::ProcessMessage(MSG& msg, UINT filter)
 {
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | filter))
         return false;
     if (msg.message == WM_QUIT) {
         FTerminated = true;
@@ -152,6 +152,13 @@ void TApplication::ProcessMessages()
 {
     MSG msg;
     while (ProcessMessage(msg)) {
+    }
+}
+
+void TApplication::ProcessMessagesButPaint()
+{
+    MSG msg;
+    while (ProcessMessage(msg, PM_QS_INPUT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE)) {
     }
 }
 

@@ -21,8 +21,9 @@ public:
     void SetMin(int value) { SetParams(FPosition, value, FMax); }
     int GetMax() const { return FMax; }
     void SetMax(int value) { SetParams(FPosition, FMin, value); }
-    int GetPosition() const;
-    // Kept within Min..Max.
+    // The window answers PBM_GETPOS and PBM_SETPOS from here too.
+    int GetPosition() const { return FPosition; }
+    // Kept within Min..Max; the window shows it with its next paint.
     void SetPosition(int value) { SetParams(value, FMin, FMax); }
     int GetStep() const { return FStep; }
     void SetStep(int value) { FStep = value; }
@@ -34,15 +35,20 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void WndProc(TMessage& message) override;
 
 private:
     void SetParams(int position, int minimum, int maximum);
+    // Tells the window the position, when it does not hold it yet.
+    void ShowPosition();
 
     int FMin = 0;
     int FMax = 100;
     int FPosition = 0;
     int FStep = 10;
     bool FSmooth = false;
+    bool FPositionShown = false;  // the window holds FPosition
+    bool FShowingPosition = false;
 };
 
 // ---- list view ----

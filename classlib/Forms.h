@@ -142,6 +142,8 @@ public:
     void Run();
     // Handles every message waiting in the calling thread's queue, then returns.
     void ProcessMessages();
+    // The same, leaving the repaints of windows to a later round.
+    void ProcessMessagesButPaint();
     // One message, or idle handling and a wait when there is none.
     void HandleMessage();
     void Terminate();
@@ -194,7 +196,8 @@ public:
     TShowHintEvent OnShowHint;
 
 private:
-    bool ProcessMessage(MSG& msg);
+    // `filter`: PM_QS_* flags limiting what is taken, 0 for everything.
+    bool ProcessMessage(MSG& msg, UINT filter = 0);
     bool IsKeyMsg(MSG& msg);
     bool IsHintMsg(const MSG& msg);
     void WndProc(TMessage& message);

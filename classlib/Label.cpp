@@ -171,11 +171,12 @@ void TCustomLabel::AdjustBounds()
     if (!FAutoSize || (GetComponentState() & csLoading) || !GetParent())
         return;
     TRect rect(0, 0, FWordWrap ? GetWidth() : 0, 0);
-    HDC dc = GetDC(nullptr);
+    // A memory device context measures as the screen does, without asking the window system for the screen's.
+    HDC dc = CreateCompatibleDC(nullptr);
     GetCanvas()->SetHandle(dc);
     DoDrawText(rect, TextFlags() | DT_CALCRECT);
     GetCanvas()->SetHandle(nullptr);
-    ReleaseDC(nullptr, dc);
+    DeleteDC(dc);
     int left = GetLeft();
     if (FAlignment == taRightJustify)
         left += GetWidth() - rect.Width();

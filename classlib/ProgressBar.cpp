@@ -25,13 +25,6 @@ TProgressBar::TProgressBar(TComponent* AOwner) : TWinControl(AOwner)
     SetBounds(0, 0, 150, 16);
 }
 
-int TProgressBar::GetPosition() const
-{
-    if (HandleAllocated())
-        return static_cast<int>(SendMessageA(FHandle, PBM_GETPOS, 0, 0));
-    return FPosition;
-}
-
 void TProgressBar::SetParams(int position, int minimum, int maximum)
 {
     // While the form is read, Position may come before Max: keep it as given.
@@ -40,15 +33,58 @@ void TProgressBar::SetParams(int position, int minimum, int maximum)
         throw EInvalidOperation(Format("Property value out of range (%d..%d)", minimum, maximum));
     if (!loading)
         position = std::clamp(position, minimum, maximum);
-    bool range = minimum != FMin || maximum != FMax;
+    const bool range = minimum != FMin || maximum != FMax;
+    const bool moved = range || position != FPosition;
     FMin = minimum;
     FMax = maximum;
     FPosition = position;
-    if (HandleAllocated()) {
-        if (range)
-            SendMessageA(FHandle, PBM_SETRANGE32, static_cast<WPARAM>(FMin), FMax);
-        SendMessageA(FHandle, PBM_SETPOS, static_cast<WPARAM>(FPosition), 0);
+    if (!HandleAllocated())
+        return;
+    if (range)
+        SendMessageA(FHandle, PBM_SETRANGE32, static_cast<WPARAM>(FMin), FMax);
+    // The window draws a new position at once, which costs far more than a bar
+    // that moves thousands of times a second can pay: it is told with its next paint.
+    if (moved && FPositionShown) {
+        FPositionShown = false;
+        InvalidateRect(FHandle, nullptr, FALSE);
     }
+}
+
+void TProgressBar::ShowPosition()
+{
+    if (FPositionShown)
+        return;
+    FPositionShown = true;
+    FShowingPosition = true;
+    TMessage set{PBM_SETPOS, static_cast<WPARAM>(FPosition), 0, 0};
+    DefaultHandler(set);
+    FShowingPosition = false;
+}
+
+void TProgressBar::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case PBM_GETPOS:
+        message.Result = FPosition;
+        return;
+    case PBM_SETPOS:
+        message.Result = FPosition;
+        SetPosition(static_cast<int>(message.WParam));
+        return;
+    case WM_PAINT:
+        // The window's own repaint of the position it is being told: the paint
+        // that tells it follows and draws it.
+        if (FShowingPosition)
+            return;
+        ShowPosition();
+        break;
+    case WM_PRINTCLIENT:
+        ShowPosition();
+        break;
+    default:
+        break;
+    }
+    TWinControl::WndProc(message);
 }
 
 void TProgressBar::SetSmooth(bool value)
@@ -73,5 +109,6 @@ void TProgressBar::CreateWnd()
     FPosition = std::clamp(FPosition, FMin, FMax);
     TWinControl::CreateWnd();
     SendMessageA(FHandle, PBM_SETRANGE32, static_cast<WPARAM>(FMin), FMax);
-    SendMessageA(FHandle, PBM_SETPOS, static_cast<WPARAM>(FPosition), 0);
+    FPositionShown = false;
+    ShowPosition();
 }

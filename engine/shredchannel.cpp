@@ -8,8 +8,8 @@ namespace {
 // during which the two sides block.
 constexpr int64_t WorkerSpinMicroseconds = 200;
 constexpr int64_t GuiSpinMicroseconds = 1000;
-// Not longer than the GUI thread's spin, so a wait that blocked always ends in a queue round.
-constexpr int64_t QueueRoundMicroseconds = 1000;
+// Half the engine's wait round: input is handled well within it.
+constexpr int64_t QueueRoundMicroseconds = 5000;
 
 int64_t NowTicks()
 {
@@ -85,6 +85,7 @@ void TShredChannel::Send(UINT msg, WPARAM wParam, LPARAM lParam)
 bool TShredChannel::Wait(const TThread& worker, DWORD timeoutMs)
 {
     auto ready = [&] { return FState.load() == Posted || worker.GetTerminated(); };
+    bool blocked = false;
     if (!SpinUntil(GuiSpinMicroseconds, ready)) {
         // Announce the block before the last look, so that a message posted
         // from now on sets the wake event (both sides use sequential consistency).
@@ -94,11 +95,12 @@ bool TShredChannel::Wait(const TThread& worker, DWORD timeoutMs)
             const DWORD spinMs = static_cast<DWORD>(GuiSpinMicroseconds / 1000);
             const HANDLE handles[2] = {worker.GetHandle(), FWake};
             MsgWaitForMultipleObjects(2, handles, FALSE, timeoutMs > spinMs ? timeoutMs - spinMs : 0, QS_ALLINPUT);
+            blocked = true;
         }
         FGuiBlocked.store(false);
     }
     const int64_t now = NowTicks();
-    if (now - FLastQueueRound < QueueRoundMicroseconds * TicksPerMicrosecond())
+    if (!blocked && now - FLastQueueRound < QueueRoundMicroseconds * TicksPerMicrosecond())
         return false;
     FLastQueueRound = now;
     return true;

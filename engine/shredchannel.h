@@ -27,7 +27,7 @@ public:
     // the GUI thread's own queue is due for a round: a look at it costs a
     // server round trip under Wine, far more than handing on a progress
     // message, so while the worker's messages keep coming it is looked at
-    // once a millisecond, and after every wait that blocked.
+    // every 5 ms, and after every wait that blocked.
     bool Wait(const TThread& worker, DWORD timeoutMs);
     // GUI side: handles the message the worker is waiting on, if there is one.
     bool Serve();

@@ -13,6 +13,9 @@ constexpr int32_t MaxBufferBytes = 65536;
 constexpr int32_t FallbackClusterSize = 4096;
 constexpr DWORD ShredOpenFlags = FILE_FLAG_WRITE_THROUGH | FILE_FLAG_NO_BUFFERING | FILE_FLAG_DELETE_ON_CLOSE;
 constexpr DWORD WaitRoundMs = 10;
+// Under Wine a window's repaint costs about a millisecond, the time the worker
+// takes for many writes: while the run goes on, the window is repainted at this pace.
+constexpr DWORD PaintRoundMs = 40;
 
 // The runtime's 32-bit linear congruential generator.
 uint32_t RandSeed = 0;
@@ -319,12 +322,23 @@ int32_t TSafetyDelete::ShredFile(const AnsiString& path)
         const bool queueDue = Channel->Wait(*WorkerThread, WaitRoundMs);
         Channel->Serve();
         if (queueDue)
-            Application->ProcessMessages();
+            ProcessQueue();
     } while (!WorkerThread->GetTerminated());
 
     const int32_t result = WorkerThread->OpenFailed;
     WorkerThread.reset();
     return result;
+}
+
+void TSafetyDelete::ProcessQueue()
+{
+    const DWORD now = GetTickCount();
+    if (now - LastPaintRound < PaintRoundMs) {
+        Application->ProcessMessagesButPaint();
+        return;
+    }
+    LastPaintRound = now;
+    Application->ProcessMessages();
 }
 
 void TSafetyDelete::Cancel()

@@ -125,6 +125,8 @@ protected:
 
 private:
     std::unique_ptr<TVariruvuBaseObject> CreateWorker() const;
+    // One round of the GUI thread's queue during a wait; repaints only at their pace.
+    void ProcessQueue();
 
     HWND NotifyWindow = nullptr;
     TVariruvuMethod Method = sdmZero;
@@ -134,4 +136,5 @@ private:
     TNotifyEvent OnCompleted;
     std::unique_ptr<TShredChannel> Channel;
     TClusterSizes ClusterSizes;
+    DWORD LastPaintRound = 0;  // tick count
 };

@@ -495,16 +495,49 @@ int PixelsUnlike(HWND wnd, COLORREF colour)
     return unlike;
 }
 
+// Lets the windows paint and the screen show it.
+void Settle()
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 500; Sleep(20))
+        Application->ProcessMessages();
+}
+
 TEST_F(GalleryTest, AShownSheetPaintsOverTheWholeAreaOfThePreviousOne)
 {
-    auto settle = [] {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < 500; Sleep(20))
-            Application->ProcessMessages();
-    };
     form->Pages->SetActivePage(form->Sheet2);
-    settle();
+    Settle();
     ASSERT_GT(PixelsUnlike(form->Sheet2->GetHandle(), ColorToRGB(form->Sheet2->GetColor())), 0);
     form->Pages->SetActivePage(form->Sheet3);  // an empty page
-    settle();
+    Settle();
     EXPECT_EQ(PixelsUnlike(form->Sheet3->GetHandle(), ColorToRGB(form->Sheet3->GetColor())), 0);
 }
+
+namespace {
+
+// Set once for every step of a run, the bar answers each position at once but
+// draws only the last one, with its next paint.
+TEST_F(GalleryTest, AProgressBarAnswersEveryPositionAndDrawsTheLastWithItsNextPaint)
+{
+    HWND bar = form->Progress->GetHandle();
+    Settle();
+    const COLORREF fill = GetSysColor(COLOR_HIGHLIGHT);
+    const int unfilledAtQuarter = PixelsUnlike(bar, fill);
+    RECT pending{};
+    ASSERT_FALSE(GetUpdateRect(bar, &pending, FALSE));
+    for (int position = 0; position <= 200; ++position) {
+        form->Progress->SetPosition(position);
+        EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), position);
+    }
+    EXPECT_TRUE(GetUpdateRect(bar, &pending, FALSE));
+    Settle();
+    EXPECT_FALSE(GetUpdateRect(bar, &pending, FALSE));
+    EXPECT_LT(PixelsUnlike(bar, fill), unfilledAtQuarter);
+
+    // A position given to the window is the bar's.
+    EXPECT_EQ(SendMessageA(bar, PBM_SETPOS, 20, 0), 200);
+    EXPECT_EQ(form->Progress->GetPosition(), 20);
+    Settle();
+    EXPECT_GT(PixelsUnlike(bar, fill), unfilledAtQuarter);
+}
+
+}  // namespace
