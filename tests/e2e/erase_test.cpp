@@ -111,6 +111,18 @@ protected:
         return tree;
     }
 
+    // Erases the folder given with /F to the Finished page; the notices after the question, sorted.
+    void RunFolderRow(const AnsiString& folder, std::vector<AnsiString>& notices)
+    {
+        TBoxAnswerer answerer(Agree, 0);
+        auto run = Start({"/F", folder});
+        ASSERT_TRUE(WaitForPage(main, FinishedPage, RunTime));
+        const std::vector<AnsiString> texts = answerer.Texts();
+        ASSERT_FALSE(texts.empty());
+        notices.assign(texts.begin() + 1, texts.end());
+        std::sort(notices.begin(), notices.end());
+    }
+
     // A file and a folder outside the tree, for links to lead to: their
     // contents are kept to compare with after the run.
     void MakeOutsideTargets()
@@ -229,13 +241,8 @@ TEST_F(EraseRun, LinksInATreeNeverLeadTheRunOutOfIt)
     ASSERT_TRUE(MakeSymbolicLink(secret, tree + "\\flink.txt"));
     ASSERT_TRUE(MakeSymbolicLink(outside + "\\dir", tree + "\\dlink"));
     {
-        TBoxAnswerer answerer(Agree, 0);
-        auto run = Start({"/F", tree});
-        ASSERT_TRUE(WaitForPage(main, FinishedPage, RunTime));
-        const std::vector<AnsiString> texts = answerer.Texts();
-        ASSERT_FALSE(texts.empty());
-        std::vector<AnsiString> notices(texts.begin() + 1, texts.end());
-        std::sort(notices.begin(), notices.end());
+        std::vector<AnsiString> notices;
+        ASSERT_NO_FATAL_FAILURE(RunFolderRow(tree, notices));
         std::vector<AnsiString> expected = {FileNotErased(tree, "dlink"), FileNotErased(tree, "flink.txt"),
                                             FolderNotRemoved(tree)};
         std::sort(expected.begin(), expected.end());
@@ -445,13 +452,8 @@ TEST_F(EraseRun, FoldersTheWalkCannotListAreEachNamedAndKeepWhatTheyHold)
                                 "printf dot > '" + unixTree + "/dotted./keep.txt'",
                                 scratch));
     {
-        TBoxAnswerer answerer(Agree, 0);
-        auto run = Start({"/F", tree});
-        ASSERT_TRUE(WaitForPage(main, FinishedPage, RunTime));
-        const std::vector<AnsiString> texts = answerer.Texts();
-        ASSERT_FALSE(texts.empty());
-        std::vector<AnsiString> notices(texts.begin() + 1, texts.end());
-        std::sort(notices.begin(), notices.end());
+        std::vector<AnsiString> notices;
+        ASSERT_NO_FATAL_FAILURE(RunFolderRow(tree, notices));
         const AnsiString folder1 = tree + "\\" + longName1;
         std::vector<AnsiString> expected = {FolderNotRemoved(tree), FolderNotRemoved(tree + "\\dotted."),
                                             FolderNotRemoved(folder1), FolderNotRemoved(folder1 + "\\" + longName2)};
