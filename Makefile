@@ -10,7 +10,7 @@ ARCH  ?=
 arches      = $(if $(ARCH),$(ARCH),$$(cmake/arches))
 first_arch  = $(if $(ARCH),$(ARCH),$$(cmake/arches | cut -d' ' -f1))
 
-.PHONY: deps build test run bench clean
+.PHONY: deps build test run bench langdata clean
 # Configured once; make must not take the build files for intermediates.
 .PRECIOUS: $(BUILD)/%/build.ninja
 
@@ -42,6 +42,12 @@ run: deps
 bench: deps
 	@set -e; a=$(first_arch); $(MAKE) --no-print-directory build-$$a; \
 	xvfb-run -a cmake/wine-session $(BUILD)/$$a tests/engine/bench $(BUILD)/$$a
+
+# After a form changes: its language controller's IDs and the language source
+# (resources/forms/<form>.lngsrc) the translators work from.
+langdata: deps
+	@set -e; a=$(first_arch); $(MAKE) --no-print-directory build-$$a; \
+	xvfb-run -a cmake/wine-session $(BUILD)/$$a cmake --build $(BUILD)/$$a --target refresh_langdata
 
 clean:
 	rm -rf $(BUILD)

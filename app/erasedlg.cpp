@@ -2,6 +2,7 @@
 
 #include "app/commandline.h"
 #include "app/datafolders.h"
+#include "app/formclasses.h"
 #include "app/messageboxes.h"
 #include "app/productinfo.h"
 #include "app/programfolder.h"
@@ -48,11 +49,7 @@ VARIRUVU_CLASS_INFO(TfrmMain, TForm)
 
 TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)
 {
-    RegisterClasses({&TSafetyDelete::ClassInfo(), &Tquonoslang::ClassInfo(), &TPanel::ClassInfo(),
-                     &TBevel::ClassInfo(), &TImage::ClassInfo(), &TLabel::ClassInfo(), &TButton::ClassInfo(),
-                     &TCheckBox::ClassInfo(), &TComboBox::ClassInfo(), &TListView::ClassInfo(),
-                     &TProgressBar::ClassInfo(), &TPageControl::ClassInfo(), &TTabSheet::ClassInfo(),
-                     &TImageList::ClassInfo(), &TOpenDialog::ClassInfo()});
+    RegisterFormClasses();
     LoadForm();
 }
 
@@ -95,6 +92,7 @@ void TfrmMain::BindComponents()
 {
     SafetyDelete = Part<TSafetyDelete>("SafetyDelete");
     oslang = Part<Tquonoslang>("oslang");
+    icMain = Part<TLanguageController>("icMain");
     od = Part<TOpenDialog>("od");
     PageControl = Part<TPageControl>("PageControl");
     btnhome = Part<TLabel>("btnhome");

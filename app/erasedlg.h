@@ -9,6 +9,7 @@
 #include "classlib/Forms.h"
 #include "classlib/StdCtrls.h"
 #include "engine/variruvu.h"
+#include "lang/LanguageController.h"
 #include "lang/quonoslanguage.h"
 
 class TfrmMain : public TForm {
@@ -76,6 +77,7 @@ public:
 
     TSafetyDelete* SafetyDelete = nullptr;
     Tquonoslang* oslang = nullptr;
+    TLanguageController* icMain = nullptr;
     TOpenDialog* od = nullptr;
     TPageControl* PageControl = nullptr;
     TLabel* btnhome = nullptr;

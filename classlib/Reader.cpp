@@ -469,6 +469,9 @@ void TReader::ReadPropValue(TPersistent* instance, const TPropInfo& prop)
             break;
         }
         AnsiString name = ReadIdent();
+        // A form read for design has no handlers to bind.
+        if (FLookupRoot && (FLookupRoot->GetComponentState() & csDesigning))
+            break;
         const TMethodInfo* method = FLookupRoot ? FLookupRoot->ClassType().FindMethod(name) : nullptr;
         if (!method)
             throw EReadError(Format("Method %s not found", name));

@@ -8,7 +8,7 @@ class TLang_CompTranslation;
 class ILanguageController {
 public:
     // The form's section in language files: its own section name, else the owner's Name.
-    virtual WideString GetSectionName() const = 0;
+    virtual WideString GetLangSection() const = 0;
     // Raise OnLanguageChanging and OnLanguageChanged, when assigned.
     virtual void LanguageChanging() = 0;
     virtual void LanguageChanged() = 0;

@@ -177,7 +177,7 @@ void TLanguageManager::RetranslateController(const TLang_CompTranslations* trans
 {
     controller->LanguageChanging();
     const TLang_CompTranslation* section =
-        translations ? translations->FindSection(WideToAnsi(controller->GetSectionName())) : nullptr;
+        translations ? translations->FindSection(WideToAnsi(controller->GetLangSection())) : nullptr;
     try {
         controller->Apply(section, GetCodePage());
     } catch (...) {

@@ -7,25 +7,9 @@
 
 #include "classlib/Classes.h"
 #include "classlib/FormText.h"
+#include "tools/hostpath.h"
 
 namespace {
-
-// Under Wine, paths from the build arrive as host paths; the host's own
-// conversion turns them into ones this program can open.
-AnsiString LocalPath(const AnsiString& path)
-{
-    using TDosName = WCHAR*(CDECL*)(LPCSTR);
-    static auto toDos =
-        reinterpret_cast<TDosName>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_dos_file_name")));
-    if (path.empty() || path[0] != '/' || !toDos)
-        return path;
-    WCHAR* dos = toDos(path.c_str());
-    if (!dos)
-        return path;
-    AnsiString local = WideToAnsi(dos);
-    HeapFree(GetProcessHeap(), 0, dos);
-    return local;
-}
 
 // The class of the stream's root: what the resource is named after.
 AnsiString RootClassName(TMemoryStream& binary)

@@ -13,7 +13,7 @@ public:
     {
     }
 
-    WideString GetSectionName() const override { return FSection; }
+    WideString GetLangSection() const override { return FSection; }
     void LanguageChanging() override { FLog.push_back(FName + " changing"); }
     void LanguageChanged() override { FLog.push_back(FName + " changed"); }
     void Apply(const TLang_CompTranslation* section, UINT codePage) override

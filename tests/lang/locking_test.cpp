@@ -52,7 +52,7 @@ class TLookingController : public ILanguageController {
 public:
     explicit TLookingController(TLanguageManager& manager) : FManager(manager) {}
 
-    WideString GetSectionName() const override { return L"frmMain"; }
+    WideString GetLangSection() const override { return L"frmMain"; }
     void LanguageChanging() override { FManager.LookupConstant("sEc"); }
     void LanguageChanged() override { FManager.LookupConstant("sEc"); }
     void Apply(const TLang_CompTranslation*, UINT) override { ++Applied; }
