@@ -267,12 +267,18 @@ int ProgressPosition(HWND bar)
     return static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0));
 }
 
-void ChooseMethod(HWND main, int index)
+HWND MethodBox(HWND main)
 {
-    // The method box is the one with the three methods.
+    // The one with the three methods, whatever the language names them.
     for (HWND box : FindChildren(main, "TComboBox"))
         if (SendMessageA(box, CB_GETCOUNT, 0, 0) == 3)
-            PickComboItem(box, index);
+            return box;
+    return nullptr;
+}
+
+void ChooseMethod(HWND main, int index)
+{
+    PickComboItem(MethodBox(main), index);
 }
 
 TRemoteBuffer::TRemoteBuffer(DWORD processId, size_t size)

@@ -53,6 +53,8 @@ void ClickMenuEntry(HWND main, int x, int y);
 // The Files page through its side-menu entry; false when it does not come.
 bool ShowFilesPage(HWND main);
 int ProgressPosition(HWND bar);
+// The method box (0 Zero, 1 DoD, 2 Gutmann); null when it is not there.
+HWND MethodBox(HWND main);
 // Selects an entry of the method box (0 Zero, 1 DoD, 2 Gutmann) as a user's choice does.
 void ChooseMethod(HWND main, int index);
 
