@@ -7,10 +7,10 @@
 #include "app/settingsstore.h"
 #include "classlib/SysUtils.h"
 #include "lang/LangTranslations.h"
+#include "form_source.h"
 #include "program_driver.h"
 #include "unicode/UniSystem.h"
 #include "window_driver.h"
-#include "form_source.h"
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/SettingsSandbox.h"
 
@@ -27,8 +27,10 @@ struct TLanguage {
 };
 
 const TLanguage Languages[] = {
-    {"English", English, nullptr},          {"Czech", 1029, "Czech.lng"},
-    {"German", 1031, "German.lng"},         {"Hungarian", 1038, "Hungarian.lng"},
+    {"English", English, nullptr},
+    {"Czech", 1029, "Czech.lng"},
+    {"German", 1031, "German.lng"},
+    {"Hungarian", 1038, "Hungarian.lng"},
     {"Ukrainian", 1058, "Ukrainian.lng"},
 };
 
