@@ -195,8 +195,10 @@ void TLanguageManager::SetCurrentLangID(uint16_t langID)
 
 TLanguageManager* LangManager()
 {
-    static const std::unique_ptr<TLanguageManager> manager = std::make_unique<TLanguageManager>();
-    return manager.get();
+    // Never destroyed: the controllers of forms owned by the application object
+    // detach themselves after the statics made later than it are gone.
+    static TLanguageManager* const manager = new TLanguageManager;
+    return manager;
 }
 
 WideString GetLangConstant(const AnsiString& name)

@@ -128,6 +128,19 @@ int ComboItemIndex(HWND combo)
     return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
 }
 
+std::vector<WideString> ComboItems(HWND combo)
+{
+    std::vector<WideString> items;
+    const int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        WideString item(static_cast<size_t>(length < 0 ? 0 : length) + 1, L'\0');
+        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+        items.push_back(item.c_str());
+    }
+    return items;
+}
+
 bool IsButtonChecked(HWND box)
 {
     return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -169,12 +182,56 @@ AnsiString WindowText(HWND wnd)
     return text;
 }
 
-AnsiString ShownPage(HWND main)
+WideString WideWindowText(HWND wnd)
+{
+    wchar_t text[1024] = {};
+    GetWindowTextW(wnd, text, 1024);
+    return text;
+}
+
+namespace {
+
+struct TPlacedSearch {
+    const char* ClassName;
+    POINT InParent;
+    std::vector<HWND> Found;
+};
+
+BOOL CALLBACK CollectPlacedChild(HWND wnd, LPARAM param)
+{
+    auto* search = reinterpret_cast<TPlacedSearch*>(param);
+    char name[64] = {};
+    GetClassNameA(wnd, name, sizeof(name));
+    RECT rect{};
+    GetWindowRect(wnd, &rect);
+    MapWindowPoints(nullptr, GetParent(wnd), reinterpret_cast<POINT*>(&rect), 2);
+    if (lstrcmpiA(name, search->ClassName) == 0 && IsWindowVisible(wnd) && rect.left == search->InParent.x &&
+        rect.top == search->InParent.y)
+        search->Found.push_back(wnd);
+    return TRUE;
+}
+
+}  // namespace
+
+HWND FindPlacedChild(HWND top, const char* className, POINT inParent)
+{
+    TPlacedSearch search{className, inParent, {}};
+    EnumChildWindows(top, CollectPlacedChild, reinterpret_cast<LPARAM>(&search));
+    return search.Found.size() == 1 ? search.Found.front() : nullptr;
+}
+
+HWND ShownSheet(HWND main)
 {
     for (HWND sheet : FindChildren(main, "TTabSheet"))
         if (IsWindowVisible(sheet))
-            return WindowText(sheet);
-    return AnsiString();
+            return sheet;
+    return nullptr;
+}
+
+AnsiString ShownPage(HWND main)
+{
+    HWND sheet = ShownSheet(main);
+    return sheet ? WindowText(sheet) : AnsiString();
 }
 
 bool WaitForPage(HWND main, const AnsiString& caption, DWORD milliseconds)
@@ -210,12 +267,18 @@ int ProgressPosition(HWND bar)
     return static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0));
 }
 
-void ChooseMethod(HWND main, int index)
+HWND MethodBox(HWND main)
 {
-    // The method box is the one with the three methods.
+    // The one with the three methods, whatever the language names them.
     for (HWND box : FindChildren(main, "TComboBox"))
         if (SendMessageA(box, CB_GETCOUNT, 0, 0) == 3)
-            PickComboItem(box, index);
+            return box;
+    return nullptr;
+}
+
+void ChooseMethod(HWND main, int index)
+{
+    PickComboItem(MethodBox(main), index);
 }
 
 TRemoteBuffer::TRemoteBuffer(DWORD processId, size_t size)
@@ -242,6 +305,13 @@ AnsiString TRemoteBuffer::ReadText(size_t offset, size_t size) const
     return text.data();
 }
 
+WideString TRemoteBuffer::ReadWideText(size_t offset, size_t count) const
+{
+    std::vector<wchar_t> text(count + 1, L'\0');
+    ReadProcessMemory(FProcess, At(offset), text.data(), count * sizeof(wchar_t), nullptr);
+    return text.data();
+}
+
 TListDriver::TListDriver(HWND main, DWORD processId)
     : FList(FindChild(main, "TListView")), FRemote(processId, TextOffset + TextSize)
 {
@@ -261,6 +331,23 @@ AnsiString TListDriver::Cell(int row, int column) const
     FRemote.Write(0, &item, sizeof(item));
     SendMessageA(FList, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(FRemote.At(0)));
     return FRemote.ReadText(TextOffset, TextSize);
+}
+
+int TListDriver::ColumnCount() const
+{
+    HWND header = reinterpret_cast<HWND>(SendMessageA(FList, LVM_GETHEADER, 0, 0));
+    return static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+}
+
+WideString TListDriver::ColumnCaption(int column) const
+{
+    LVCOLUMNW data{};
+    data.mask = LVCF_TEXT;
+    data.pszText = reinterpret_cast<wchar_t*>(FRemote.At(TextOffset));
+    data.cchTextMax = TextSize / sizeof(wchar_t);
+    FRemote.Write(0, &data, sizeof(data));
+    SendMessageW(FList, LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(FRemote.At(0)));
+    return FRemote.ReadWideText(TextOffset, TextSize / sizeof(wchar_t));
 }
 
 bool TListDriver::Checked(int row) const

@@ -17,6 +17,11 @@ std::vector<HWND> FindChildren(HWND parent, const char* className);
 // The first child window (at any depth) whose list holds the entry: a combo box by its items.
 HWND FindComboWithItem(HWND top, const char* item);
 AnsiString WindowText(HWND wnd);
+// The text as the window hands it out in UTF-16 (an 8-bit window's bytes read in the system's code page).
+WideString WideWindowText(HWND wnd);
+// The one visible child window (at any depth) of that class whose top left corner is at `inParent`
+// in its parent's client area; null when there is none or more than one.
+HWND FindPlacedChild(HWND top, const char* className, POINT inParent);
 // The process that owns the window.
 DWORD WindowProcess(HWND wnd);
 // The deepest visible child window of `parent` at a point of its client area (the parent itself when none).
@@ -29,9 +34,13 @@ void ClickButton(HWND button);
 // Picks an entry of a drop-down list as a user does: selection, then the notification.
 void PickComboItem(HWND combo, int index);
 int ComboItemIndex(HWND combo);
+// The entries of a combo box's list, in UTF-16 as the box hands them out.
+std::vector<WideString> ComboItems(HWND combo);
 bool IsButtonChecked(HWND box);
 // The darkness summed over a rectangle of a window's client area, as it is on the screen.
 int InkIn(HWND wnd, const RECT& client);
+// The visible sheet of the main window's pages; null when none is.
+HWND ShownSheet(HWND main);
 // The heading of the page on show (the caption of the visible sheet).
 AnsiString ShownPage(HWND main);
 // Waits until the page with this caption is on show.
@@ -44,6 +53,8 @@ void ClickMenuEntry(HWND main, int x, int y);
 // The Files page through its side-menu entry; false when it does not come.
 bool ShowFilesPage(HWND main);
 int ProgressPosition(HWND bar);
+// The method box (0 Zero, 1 DoD, 2 Gutmann); null when it is not there.
+HWND MethodBox(HWND main);
 // Selects an entry of the method box (0 Zero, 1 DoD, 2 Gutmann) as a user's choice does.
 void ChooseMethod(HWND main, int index);
 
@@ -59,6 +70,8 @@ public:
     char* At(size_t offset) const { return static_cast<char*>(FAddress) + offset; }
     void Write(size_t offset, const void* data, size_t size) const;
     AnsiString ReadText(size_t offset, size_t size) const;
+    // UTF-16 text of up to `count` units.
+    WideString ReadWideText(size_t offset, size_t count) const;
 
 private:
     HANDLE FProcess;
@@ -72,6 +85,9 @@ public:
 
     int RowCount() const;
     AnsiString Cell(int row, int column) const;
+    int ColumnCount() const;
+    // A column header's caption, in UTF-16 as the list hands it out.
+    WideString ColumnCaption(int column) const;
     bool Checked(int row) const;
     void SetChecked(int row, bool checked) const;
 
