@@ -2,28 +2,12 @@
 
 #include <vector>
 
+#include "classlib/StringLists.h"
 #include "classlib/SysUtils.h"
 #include "lang/LangEscapes.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace {
-
-std::vector<AnsiString> SplitLines(const AnsiString& text)
-{
-    std::vector<AnsiString> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == AnsiString::npos)
-            end = text.size();
-        AnsiString line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
 
 size_t Indent(const AnsiString& line)
 {
@@ -36,7 +20,10 @@ TFormSource::TFormSource(const AnsiString& folder, const AnsiString& name)
     : FForm(ReadFileBytes(folder + "\\" + name + ".form"))
 {
     // Each line: property=<8-digit ID>,<English text>
-    for (const AnsiString& line : SplitLines(ReadFileBytes(folder + "\\" + name + ".lngsrc"))) {
+    TStringList source;
+    source.SetTextStr(ReadFileBytes(folder + "\\" + name + ".lngsrc"));
+    for (int k = 0; k < source.GetCount(); ++k) {
+        const AnsiString line = source.Get(k);
         const size_t equals = line.find('=');
         const size_t comma = line.find(',', equals);
         if (equals == AnsiString::npos || comma == AnsiString::npos)
@@ -59,16 +46,18 @@ TFormPlace TFormSource::Place(const AnsiString& component) const
     // deeper lines belong to the components it holds.
     const AnsiString head = "object " + component + ": ";
     TFormPlace place{};
-    const std::vector<AnsiString> lines = SplitLines(FForm);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const size_t indent = Indent(lines[i]);
-        if (indent == AnsiString::npos || lines[i].compare(indent, head.size(), head) != 0)
+    TStringList lines;
+    lines.SetTextStr(FForm);
+    for (int i = 0; i < lines.GetCount(); ++i) {
+        const AnsiString line = lines.Get(i);
+        const size_t indent = Indent(line);
+        if (indent == AnsiString::npos || line.compare(indent, head.size(), head) != 0)
             continue;
-        place.ClassName = Trim(lines[i].substr(indent + head.size()));
-        for (size_t j = i + 1; j < lines.size() && Indent(lines[j]) > indent; ++j) {
-            if (Indent(lines[j]) != indent + 2)
+        place.ClassName = Trim(line.substr(indent + head.size()));
+        for (int j = i + 1; j < lines.GetCount() && Indent(lines.Get(j)) > indent; ++j) {
+            if (Indent(lines.Get(j)) != indent + 2)
                 continue;
-            const AnsiString property = Trim(lines[j]);
+            const AnsiString property = Trim(lines.Get(j));
             if (property.rfind("Left = ", 0) == 0)
                 place.InParent.x = StrToIntDef(property.substr(7), 0);
             else if (property.rfind("Top = ", 0) == 0)

@@ -3,21 +3,19 @@
 #include <vector>
 
 #include "classlib/FormText.h"
+#include "classlib/StringLists.h"
 #include "classlib/SysUtils.h"
 
 namespace {
 
+// Lines end at CR, LF or CR LF.
 std::vector<AnsiString> SplitLines(const AnsiString& text)
 {
+    TStringList list;
+    list.SetTextStr(text);
     std::vector<AnsiString> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == AnsiString::npos)
-            end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
+    for (int i = 0; i < list.GetCount(); ++i)
+        lines.push_back(list.Get(i));
     return lines;
 }
 
