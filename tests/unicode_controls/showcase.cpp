@@ -36,11 +36,17 @@ int main(int argc, char** argv)
     SetWideText(edit, L"\u039A\u03B1\u03BB\u03B7\u03BC\u03AD\u03C1\u03B1 \xD834\xDD1E");
     first->SetShowHint(true);
     SetWideHint(first, L"\u0160ipka: \u0436\u043E\u0432\u0442\u0438\u0439 \u6587\u4EF6|long part");
+    // The hint stays up for the whole look.
+    Application->SetHintHidePause(0);
     form.Show();
     Application->ProcessMessages();
-    Application->NoteMouseControl(first);
-    Application->ActivateHint(first->ClientToScreen(TPoint(40, 20)));
     for (int i = 0; i < seconds * 10; ++i) {
+        // Once the form has settled, the mouse comes to rest on the button and the hint comes up.
+        if (i == 10) {
+            TPoint p = first->ClientToScreen(TPoint(40, 20));
+            SetCursorPos(p.x, p.y);
+            Application->NoteMouseControl(first);
+        }
         Application->ProcessMessages();
         Sleep(100);
     }
