@@ -177,6 +177,8 @@ public:
     THintWindow* GetHintWindow() const { return FHintWindow; }
     // The control the mouse is over (the hint's source).
     TControl* GetMouseControl() const { return FMouseControl; }
+    // The control the current hint comes from.
+    TControl* GetHintControl() const { return FHintControl; }
     void CancelHint();
     void ActivateHint(TPoint cursorPos);
     bool GetShowMainForm() const { return FShowMainForm; }

@@ -218,6 +218,10 @@ public:
     void CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRect);
     void DrawFocusRect(const TRect& rect);
 
+    // The notifications around a drawing; public for drawing routines outside the class.
+    void Changing();
+    void Changed();
+
     TNotifyEvent OnChange;
     TNotifyEvent OnChanging;
 
@@ -225,8 +229,6 @@ protected:
     virtual void CreateHandle() {}
     // Drops the handle (a descendant's CreateHandle made it and releases it here).
     virtual void FreeHandle() { SetHandle(nullptr); }
-    void Changing();
-    void Changed();
 
 private:
     void DeselectHandles();

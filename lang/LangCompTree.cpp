@@ -5,6 +5,7 @@
 #include "classlib/Component.h"
 #include "classlib/Streams.h"
 #include "classlib/SysUtils.h"
+#include "lang/LangSearch.h"
 
 namespace {
 
@@ -42,22 +43,7 @@ void WriteShortText(TStream* stream, const AnsiString& text)
 
 bool TLang_PropEntries::Find(const AnsiString& path, int& index) const
 {
-    int lo = 0;
-    int hi = GetCount() - 1;
-    while (lo <= hi) {
-        const int mid = (lo + hi) / 2;
-        const int c = CompareText(GetItem(mid)->Path, path);
-        if (c < 0) {
-            lo = mid + 1;
-        } else if (c == 0) {
-            index = mid;
-            return true;
-        } else {
-            hi = mid - 1;
-        }
-    }
-    index = lo;
-    return false;
+    return HalvingSearch(GetCount(), [&](int i) { return CompareText(GetItem(i)->Path, path); }, index);
 }
 
 TLang_PropEntry* TLang_PropEntries::Add(int32_t id, const AnsiString& path)

@@ -3,6 +3,7 @@
 #include "classlib/Component.h"
 #include "lang/LangEscapes.h"
 #include "lang/LangFormatDirectives.h"
+#include "lang/LangSearch.h"
 #include "lang/LangStreamReader.h"
 #include "unicode/UniClasses.h"
 #include "unicode/UniSystem.h"
@@ -34,22 +35,7 @@ int TLang_Constants::Add(const AnsiString& name, const WideString& text)
 
 bool TLang_Constants::FindIndex(const AnsiString& name, int& index) const
 {
-    int lo = 0;
-    int hi = GetCount() - 1;
-    while (lo <= hi) {
-        int mid = (lo + hi) / 2;
-        int c = CompareText(GetItem(mid)->Name, name);
-        if (c < 0) {
-            lo = mid + 1;
-        } else if (c == 0) {
-            index = mid;
-            return true;
-        } else {
-            hi = mid - 1;
-        }
-    }
-    index = lo;
-    return false;
+    return HalvingSearch(GetCount(), [&](int i) { return CompareText(GetItem(i)->Name, name); }, index);
 }
 
 WideString TLang_Constants::GetValue(const AnsiString& name) const

@@ -1,6 +1,7 @@
 #include "lang/LangTranslations.h"
 
 #include "lang/LangEscapes.h"
+#include "lang/LangSearch.h"
 #include "lang/LangText.h"
 #include "unicode/UniClasses.h"
 #include "unicode/UniWideStrings.h"
@@ -21,22 +22,8 @@ int32_t DecimalOrZero(const AnsiString& text)
 
 bool TLang_CompTranslation::FindID(int32_t id, int& index) const
 {
-    int lo = 0;
-    int hi = GetCount() - 1;
-    while (lo <= hi) {
-        int mid = (lo + hi) / 2;
-        int32_t midID = GetItem(mid)->ID;
-        if (midID < id) {
-            lo = mid + 1;
-        } else if (midID == id) {
-            index = mid;
-            return true;
-        } else {
-            hi = mid - 1;
-        }
-    }
-    index = lo;
-    return false;
+    return HalvingSearch(
+        GetCount(), [&](int i) { return GetItem(i)->ID < id ? -1 : GetItem(i)->ID == id ? 0 : 1; }, index);
 }
 
 int TLang_CompTranslation::Add(int32_t id, const WideString& value)

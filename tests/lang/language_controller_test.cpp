@@ -166,9 +166,14 @@ protected:
         RegisterClasses({&TTextForm::ClassInfo(), &TTextPart::ClassInfo(), &TLanguageController::ClassInfo()});
     }
 
-    // Reads a form given in the text notation, as the program reads its forms.
-    std::unique_ptr<TTextForm> LoadForm(const AnsiString& text)
+    // Reads the form frmTest with the given lines and a controller icMain
+    // (carrying `langData` when given), as the program reads its forms.
+    std::unique_ptr<TTextForm> LoadForm(const AnsiString& lines, const AnsiString& langData = AnsiString())
     {
+        AnsiString text = "object frmTest: TTextForm\n" + lines + "  object icMain: TLanguageController\n";
+        if (!langData.empty())
+            text += "    LangData = {" + Hex(langData) + "}\n";
+        text += "  end\nend\n";
         auto textStream = StreamOf(text);
         TMemoryStream binary;
         ObjectTextToBinary(textStream.get(), &binary);
@@ -268,17 +273,10 @@ TEST_F(LanguageController, TheWalkNamesNestedTextsAndHonoursTheMaskLists)
 TEST_F(LanguageController, ARefreshKeepsIDsAndNumbersNewTextsAboveTheLargest)
 {
     const AnsiString data = Bytes({"frmTest", {}, {{"part", {{5, "Caption"}, {159, "Hint"}}, {}}}});
-    std::unique_ptr<TTextForm> form = LoadForm("object frmTest: TTextForm\n"
-                                               "  object part: TTextPart\n"
+    std::unique_ptr<TTextForm> form = LoadForm("  object part: TTextPart\n"
                                                "    Caption = 'Kept'\n"
                                                "    Title = 'New'\n"
-                                               "  end\n"
-                                               "  object icMain: TLanguageController\n"
-                                               "    LangData = {" +
-                                               Hex(data) +
-                                               "}\n"
-                                               "  end\n"
-                                               "end\n");
+                                               "  end\n", data);
     TLanguageController* controller = ControllerOf(form.get());
     controller->RefreshLangData();
     TListing listing = Listing(*controller);
@@ -342,16 +340,9 @@ TEST_F(LanguageController, ComponentsTheFormNoLongerHasLeaveTheTree)
     const AnsiString data =
         Bytes({"frmTest", {}, {{"part", {{1, "Caption"}}, {}}, {"gone", {{2, "Caption"}}, {}}}});
     std::unique_ptr<TTextForm> form;
-    ASSERT_NO_THROW(form = LoadForm("object frmTest: TTextForm\n"
-                                    "  object part: TTextPart\n"
+    ASSERT_NO_THROW(form = LoadForm("  object part: TTextPart\n"
                                     "    Caption = 'Here'\n"
-                                    "  end\n"
-                                    "  object icMain: TLanguageController\n"
-                                    "    LangData = {" +
-                                    Hex(data) +
-                                    "}\n"
-                                    "  end\n"
-                                    "end\n"));
+                                    "  end\n", data));
     TLanguageController* controller = ControllerOf(form.get());
     EXPECT_EQ(Listing(*controller), (TListing{{"part.Caption", {1, L"Here"}}}));
 
@@ -390,15 +381,11 @@ protected:
 
 TEST_F(LanguageControllerSwitch, EverySwitchRewritesTheListedTextsAndMissingIDsFallBackToTheDefault)
 {
-    std::unique_ptr<TTextForm> form = LoadForm("object frmTest: TTextForm\n"
-                                               "  Caption = 'Main'\n"
+    std::unique_ptr<TTextForm> form = LoadForm("  Caption = 'Main'\n"
                                                "  object part: TTextPart\n"
                                                "    Caption = 'Part'\n"
                                                "    Hint = 'Help'\n"
-                                               "  end\n"
-                                               "  object icMain: TLanguageController\n"
-                                               "  end\n"
-                                               "end\n");
+                                               "  end\n");
     TLanguageController* controller = ControllerOf(form.get());
     controller->RefreshLangData();  // 1 .Caption, 2 part.Caption, 3 part.Hint
     auto* part = static_cast<TTextPart*>(form->FindComponent("part"));
@@ -440,16 +427,9 @@ TEST_F(LanguageControllerSwitch, AFormLoadedWhileALanguageIsCurrentComesUpInIt)
 {
     const AnsiString data = Bytes({"frmTest", {}, {{"part", {{2, "Caption"}}, {}}}});
     LangManager()->SelectLanguage(1031);
-    std::unique_ptr<TTextForm> form = LoadForm("object frmTest: TTextForm\n"
-                                               "  object part: TTextPart\n"
+    std::unique_ptr<TTextForm> form = LoadForm("  object part: TTextPart\n"
                                                "    Caption = 'Part'\n"
-                                               "  end\n"
-                                               "  object icMain: TLanguageController\n"
-                                               "    LangData = {" +
-                                               Hex(data) +
-                                               "}\n"
-                                               "  end\n"
-                                               "end\n");
+                                               "  end\n", data);
     auto* part = static_cast<TTextPart*>(form->FindComponent("part"));
     EXPECT_EQ(part->GetCaption(), "Teil");
     LangManager()->SelectLanguage(1033);
