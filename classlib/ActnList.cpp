@@ -42,12 +42,6 @@ bool TBasicActionLink::Update()
     return FAction && FAction->Update();
 }
 
-void TBasicActionLink::Change()
-{
-    if (OnChange)
-        OnChange(FAction);
-}
-
 // ---- TBasicAction ----
 
 VARIRUVU_CLASS_INFO(TBasicAction, TComponent)
@@ -114,8 +108,6 @@ void TBasicAction::UnRegisterChanges(TBasicActionLink* link)
 
 void TBasicAction::Change()
 {
-    for (TBasicActionLink* link : std::vector<TBasicActionLink*>(FClients))
-        link->Change();
     if (OnChange)
         OnChange(this);
 }

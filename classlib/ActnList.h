@@ -45,12 +45,8 @@ public:
     virtual bool IsOnExecuteLinked() { return true; }
     virtual void SetOnExecute(const TNotifyEvent& value) { (void)value; }
 
-    // Raised when the action has changed.
-    TNotifyEvent OnChange;
-
 protected:
     friend class TBasicAction;
-    virtual void Change();
 
     TBasicAction* FAction = nullptr;
 };
@@ -86,7 +82,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
-    // Every link's Change, then OnChange.
+    // OnChange; the links have been told of the new value already.
     virtual void Change();
 
 private:

@@ -13,10 +13,8 @@ void TControl::SetAction(TBasicAction* value)
         FActionLink.reset();
         return;
     }
-    if (!FActionLink) {
+    if (!FActionLink)
         FActionLink.reset(static_cast<TControlActionLink*>(GetActionLinkClass().Create(this)));
-        FActionLink->OnChange = TNotifyEvent(this, &TControl::DoActionChange);
-    }
     FActionLink->SetAction(value);
     ActionChange(value, (value->GetComponentState() & csLoading) != 0);
     value->FreeNotification(this);
@@ -30,12 +28,6 @@ TActionLinkClass TControl::GetActionLinkClass() const
 TActionLinkClass TWinControl::GetActionLinkClass() const
 {
     return TActionLinkClass::Of<TWinControlActionLink>();
-}
-
-void TControl::DoActionChange(TObject* sender)
-{
-    if (FActionLink && sender == FActionLink->GetAction())
-        ActionChange(sender, false);
 }
 
 void TControl::ActionChange(TObject* sender, bool checkDefaults)

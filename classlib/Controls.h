@@ -248,7 +248,6 @@ protected:
 private:
     void FontChanged(TObject* sender);
     void HandleMouseMessage(TMessage& message);
-    void DoActionChange(TObject* sender);
 
     TWinControl* FParent = nullptr;
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;

@@ -38,8 +38,14 @@ void TMenu::SetOwnerDraw(bool value)
     if (value == FOwnerDraw)
         return;
     FOwnerDraw = value;
-    for (int i = 0; i < FItems->GetCount(); ++i)
-        FItems->GetItems(i)->MenuChanged();
+    // Every entry changes its type.
+    std::function<void(TMenuItem*)> rewrite = [&](TMenuItem* parent) {
+        for (int i = 0; i < parent->GetCount(); ++i) {
+            parent->GetItems(i)->MenuChanged();
+            rewrite(parent->GetItems(i));
+        }
+    };
+    rewrite(FItems);
 }
 
 bool TMenu::DispatchCommand(UINT command)

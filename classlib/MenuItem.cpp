@@ -290,10 +290,8 @@ void TMenuItem::SetAction(TBasicAction* value)
         FActionLink.reset();
         return;
     }
-    if (!FActionLink) {
+    if (!FActionLink)
         FActionLink.reset(static_cast<TMenuActionLink*>(GetActionLinkClass().Create(this)));
-        FActionLink->OnChange = TNotifyEvent(this, &TMenuItem::DoActionChange);
-    }
     FActionLink->SetAction(value);
     ActionChange(value, (value->GetComponentState() & csLoading) != 0);
     value->FreeNotification(this);
@@ -302,12 +300,6 @@ void TMenuItem::SetAction(TBasicAction* value)
 TActionLinkClass TMenuItem::GetActionLinkClass() const
 {
     return TActionLinkClass::Of<TMenuActionLink>();
-}
-
-void TMenuItem::DoActionChange(TObject* sender)
-{
-    if (FActionLink && sender == FActionLink->GetAction())
-        ActionChange(sender, false);
 }
 
 void TMenuItem::ActionChange(TObject* sender, bool checkDefaults)

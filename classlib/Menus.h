@@ -130,7 +130,6 @@ protected:
 
 private:
     void WriteEntry();
-    void DoActionChange(TObject* sender);
 
     AnsiString FCaption;
     bool FChecked = false;
