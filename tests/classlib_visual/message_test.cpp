@@ -160,6 +160,20 @@ TEST_F(MessageTest, MovingTheMouseEntersAndLeavesGraphicControls)
     EXPECT_EQ(Application->GetMouseControl(), form->TopPanel);
 }
 
+// The hint's source is the control the mouse came to last, forgotten when that control goes.
+TEST_F(MessageTest, HintControlFollowsTheMouseControlAndForgetsAFreedOne)
+{
+    auto* shape = new TTestShape(form.get());
+    shape->SetParent(form.get());
+    Application->NoteMouseControl(form->TopPanel);
+    EXPECT_EQ(Application->GetHintControl(), form->TopPanel);
+    Application->NoteMouseControl(shape);
+    EXPECT_EQ(Application->GetHintControl(), shape);
+    delete shape;
+    EXPECT_EQ(Application->GetHintControl(), nullptr);
+    Application->NoteMouseControl(nullptr);
+}
+
 // Posted messages pass OnMessage before their window, which may keep them from it.
 TEST_F(MessageTest, OnMessageSeesPostedMessagesFirstAndCanKeepThemFromTheirWindow)
 {
