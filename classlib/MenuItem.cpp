@@ -367,7 +367,7 @@ TMenuActionLink::TMenuActionLink(TObject* client) : TActionLink(client), FClient
 
 bool TMenuActionLink::IsCaptionLinked()
 {
-    return TActionLink::IsCaptionLinked() && FClient->GetCaption() == CustomAction()->GetCaption();
+    return TActionLink::IsCaptionLinked() && SameCaption(FClient->GetCaption(), CustomAction()->GetCaption());
 }
 
 bool TMenuActionLink::IsCheckedLinked()

@@ -28,6 +28,10 @@ TShortCut ShortCut(WORD key, TShiftState shift);
 AnsiString ShortCutToText(TShortCut shortCut);
 // The reverse, case ignored; 0 for a text that names no shortcut.
 TShortCut TextToShortCut(const AnsiString& text);
+// The caption without its hot-key marks ('&'; "&&" stays one ampersand).
+AnsiString StripHotkey(const AnsiString& caption);
+// Equal without hot-key marks and case: how menu items match their action's caption.
+bool SameCaption(const AnsiString& a, const AnsiString& b);
 // The part of a hint before / after the first '|' (the whole hint without one).
 AnsiString GetShortHint(const AnsiString& hint);
 AnsiString GetLongHint(const AnsiString& hint);

@@ -90,6 +90,27 @@ TShortCut TextToShortCut(const AnsiString& text)
     return scNone;
 }
 
+AnsiString StripHotkey(const AnsiString& caption)
+{
+    AnsiString result;
+    for (size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] != '&') {
+            result += caption[i];
+        } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
+            result += '&';
+            ++i;
+        }
+    }
+    return result;
+}
+
+bool SameCaption(const AnsiString& a, const AnsiString& b)
+{
+    AnsiString x = StripHotkey(a), y = StripHotkey(b);
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, x.c_str(), static_cast<int>(x.size()), y.c_str(),
+                          static_cast<int>(y.size())) == CSTR_EQUAL;
+}
+
 AnsiString GetShortHint(const AnsiString& hint)
 {
     size_t bar = hint.find('|');

@@ -15,6 +15,9 @@ WideString GetVirtualKeyName(uint16_t key)
 wchar_t VirtualKeyToChar(uint16_t key)
 {
     auto ch = static_cast<wchar_t>(MapVirtualKeyW(key, 2) & 0xFFFF);
+    // Not every system maps the number pad; its keys are digits all the same.
+    if (ch == 0 && key >= VK_NUMPAD0 && key <= VK_NUMPAD9)
+        return static_cast<wchar_t>(L'0' + (key - VK_NUMPAD0));
     if (key >= '0' && key <= '9' && ch != key && (VkKeyScanW(static_cast<wchar_t>(key)) & 0xFF) == key)
         return static_cast<wchar_t>(key);
     return ch;

@@ -4,6 +4,7 @@
 
 #include "unicode/UniSystem.h"
 #include "unicode/UniWindows.h"
+#include "unicode_controls/UniForms.h"
 #include "unicode_controls/UniGraphics.h"
 
 VARIRUVU_CLASS_INFO(TUniMenuItem, TMenuItem)
@@ -273,10 +274,10 @@ void TUniPopupList::WndProc(TMessage& message)
             item = (flags & MF_POPUP) ? FindSubMenuItem(GetSubMenu(menu, LOWORD(message.WParam)))
                                       : FindItem(LOWORD(message.WParam));
         if (auto* wide = dynamic_cast<TUniMenuItem*>(item)) {
-            Application->SetHint(WideToAnsi(WideLongHint(wide->GetWideHint())));
+            UniApplication()->SetHint(WideLongHint(wide->GetWideHint()));
             return;
         }
-        Application->SetHint("");
+        UniApplication()->SetHint(WideString());
         break;
     }
     case WM_ENTERMENULOOP:

@@ -121,9 +121,12 @@ TEST_F(MenuFixture, AnItemFollowsItsActionUnlessEditedAway)
     exit->SetAction(&action);
     EXPECT_EQ(EntryText(file->GetHandle(), open->GetCommand()), "&Save\tCtrl+S");
     exit->SetCaption("Mine");
+    line->SetAction(&action);
+    line->SetCaption("SAVE");  // differs only in the hot-key mark and case: still the action's
     action.SetCaption("Save &as");
     EXPECT_EQ(open->GetCaption(), "Save &as");
     EXPECT_EQ(exit->GetCaption(), "Mine");
+    EXPECT_EQ(line->GetCaption(), "Save &as");
     EXPECT_FALSE(open->IsCaptionStored());
     SendMessageA(form->GetHandle(), WM_COMMAND, open->GetCommand(), 0);
     EXPECT_EQ(executed, 1);
