@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "classlib/Forms.h"
+#include "classlib/StdActns.h"
 
 namespace {
 constexpr UINT_PTR HintTimerId = 1;
@@ -68,6 +69,10 @@ void TApplication::WndProc(TMessage& message)
             break;
         case WM_CREATE:
             return;
+        case CM_ACTIONEXECUTE:
+        case CM_ACTIONUPDATE:
+            message.Result = DispatchAction(message.Msg, reinterpret_cast<TBasicAction*>(message.LParam)) ? 1 : 0;
+            return;
         default:
             break;
         }
@@ -75,6 +80,15 @@ void TApplication::WndProc(TMessage& message)
     } catch (...) {
         HandleException(this);
     }
+}
+
+// The active form first, then the main form.
+bool TApplication::DispatchAction(UINT msg, TBasicAction* action)
+{
+    TCustomForm* active = Screen->GetActiveForm();
+    if (active && active->Perform(msg, 0, reinterpret_cast<LPARAM>(action)) == 1)
+        return true;
+    return FMainForm && FMainForm != active && FMainForm->Perform(msg, 0, reinterpret_cast<LPARAM>(action)) == 1;
 }
 
 void TApplication::HookMainWindow(TWindowHook hook)
@@ -172,6 +186,7 @@ void TApplication::HandleMessage()
 void TApplication::Idle()
 {
     DoMouseIdle();
+    DoActionIdle();
     bool done = true;
     if (OnIdle) {
         try {
@@ -277,8 +292,14 @@ void TApplication::SetHint(const AnsiString& value)
     if (value == FHint)
         return;
     FHint = value;
-    if (OnHint)
+    if (OnHint) {
         OnHint(this);
+        return;
+    }
+    // Without a handler the hint goes out as an action, to whatever shows hints.
+    THintAction action(nullptr);
+    action.SetHint(value);
+    action.Execute();
 }
 
 void TApplication::SetShowHint(bool value)
@@ -286,6 +307,16 @@ void TApplication::SetShowHint(bool value)
     FShowHint = value;
     if (!value)
         CancelHint();
+}
+
+// The actions of the showing forms' controls and menus follow their OnUpdate.
+void TApplication::DoActionIdle()
+{
+    for (int i = 0; i < Screen->GetFormCount(); ++i) {
+        TCustomForm* form = Screen->GetForms(i);
+        if (form->HandleAllocated() && IsWindowVisible(form->GetHandle()))
+            form->UpdateActions();
+    }
 }
 
 // When the mouse has left every window of ours, the control under it is gone.

@@ -48,6 +48,15 @@ private:
     int FNumGlyphs = 1;
 };
 
+// A grouped speed button is down while its action is checked.
+class TSpeedButtonActionLink : public TControlActionLink {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    using TControlActionLink::TControlActionLink;
+    bool IsCheckedLinked() override;
+    void SetChecked(bool value) override;
+};
+
 class TSpeedButton : public TGraphicControl {
 public:
     VARIRUVU_DECLARE_CLASS_INFO
@@ -81,6 +90,8 @@ public:
     void WndProc(TMessage& message) override;
 
 protected:
+    TActionLinkClass GetActionLinkClass() const override;
+    void ActionChange(TObject* sender, bool checkDefaults) override;
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

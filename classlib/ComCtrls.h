@@ -207,6 +207,12 @@ enum TOwnerDrawItemStateFlag { odsSelected, odsFocused, odsDisabled };
 using TCustomDrawState = TSet<TOwnerDrawItemStateFlag>;
 using TLVDrawItemEvent = TEvent<TCustomListView*, TListItem*, TRect, TCustomDrawState>;
 
+class TListViewActionLink : public TWinControlActionLink {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    using TWinControlActionLink::TWinControlActionLink;
+};
+
 class TCustomListView : public TCustomListControl {
 public:
     VARIRUVU_DECLARE_CLASS_INFO
@@ -261,6 +267,7 @@ public:
 protected:
     friend class TListItem;
     friend class TListItems;
+    TActionLinkClass GetActionLinkClass() const override;
     friend class TListColumn;
     friend class TListColumns;
     friend class TSubItems;

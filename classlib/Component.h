@@ -68,6 +68,9 @@ public:
     virtual TComponent* GetChildOwner() { return nullptr; }
     virtual TComponent* GetChildParent() { return this; }
     virtual void SetParentComponent(TComponent*) {}
+    // The component this one is stored inside (a control's parent, an action's
+    // list, a menu item's menu), or null; such a component is not stored by its owner.
+    virtual TComponent* GetParentComponent() const { return nullptr; }
 
 protected:
     // Tells this component of an insertion or removal; the base passes it on

@@ -32,24 +32,29 @@ TShiftState KeyboardShiftState()
 
 VARIRUVU_CLASS_INFO(TControl, TComponent)
 {
+    info.Property("Action", &TControl::GetAction, &TControl::SetAction);
     info.Property("Left", &TControl::GetLeft, &TControl::SetLeft);
     info.Property("Top", &TControl::GetTop, &TControl::SetTop);
     info.Property("Width", &TControl::GetWidth, &TControl::SetWidth);
     info.Property("Height", &TControl::GetHeight, &TControl::SetHeight);
     info.Property("Align", &TControl::GetAlign, &TControl::SetAlign).Default(alNone);
     info.Property("Anchors", &TControl::GetAnchors, &TControl::SetAnchors).Default(TAnchors{akLeft, akTop});
-    info.Property("Caption", &TControl::GetCaption, &TControl::SetCaption);
+    info.Property("Caption", &TControl::GetCaption, &TControl::SetCaption).Stored(&TControl::IsCaptionStored);
     info.Property("Color", &TControl::GetColor, &TControl::SetColor).OfType(ColorTypeInfo());
     info.Property("Cursor", &TControl::GetCursor, &TControl::SetCursor).OfType(CursorTypeInfo()).Default(crDefault);
-    info.Property("Enabled", &TControl::GetEnabled, &TControl::SetEnabled).Default(true);
+    info.Property("Enabled", &TControl::GetEnabled, &TControl::SetEnabled)
+        .Default(true)
+        .Stored(&TControl::IsEnabledStored);
     info.Property("Font", &TControl::GetFont, &TControl::SetFont);
-    info.Property("Hint", &TControl::GetHint, &TControl::SetHint);
+    info.Property("Hint", &TControl::GetHint, &TControl::SetHint).Stored(&TControl::IsHintStored);
     info.Property("ParentColor", &TControl::GetParentColor, &TControl::SetParentColor).Default(true);
     info.Property("ParentFont", &TControl::GetParentFont, &TControl::SetParentFont).Default(true);
     info.Property("ParentShowHint", &TControl::GetParentShowHint, &TControl::SetParentShowHint).Default(true);
     info.Property("ShowHint", &TControl::GetShowHint, &TControl::SetShowHint).Default(false);
-    info.Property("Visible", &TControl::GetVisible, &TControl::SetVisible).Default(true);
-    info.Property("OnClick", &TControl::OnClick);
+    info.Property("Visible", &TControl::GetVisible, &TControl::SetVisible)
+        .Default(true)
+        .Stored(&TControl::IsVisibleStored);
+    info.Property("OnClick", &TControl::OnClick).Stored(&TControl::IsOnClickStored);
     info.Property("OnDblClick", &TControl::OnDblClick);
     info.Property("OnMouseDown", &TControl::OnMouseDown);
     info.Property("OnMouseMove", &TControl::OnMouseMove);
@@ -100,6 +105,8 @@ void TControl::Loaded()
 {
     TComponent::Loaded();
     UpdateAnchorRules();
+    if (FActionLink && FActionLink->GetAction())
+        ActionChange(FActionLink->GetAction(), true);
 }
 
 // ---- bounds and alignment ----
@@ -502,9 +509,16 @@ void TControl::SetMouseCapture(bool value)
     }
 }
 
+// OnClick, unless it is only the action's OnExecute: then the action runs
+// (as it does for a control with an action and no OnClick).
 void TControl::Click()
 {
-    if (OnClick)
+    TBasicAction* action = GetAction();
+    if (OnClick && (!action || !(OnClick == action->GetOnExecute())))
+        OnClick(this);
+    else if (FActionLink && !(GetComponentState() & csDesigning))
+        FActionLink->Execute(this);
+    else if (OnClick)
         OnClick(this);
 }
 

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "classlib/ActnList.h"
 #include "classlib/Classes.h"
 #include "classlib/Geometry.h"
 #include "classlib/Graphics.h"
@@ -21,6 +22,7 @@
 
 class TWinControl;
 class TCustomForm;
+class TControlActionLink;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 VARIRUVU_ENUM_INFO(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient);
@@ -192,6 +194,23 @@ public:
     bool GetMouseCapture() const;
     void SetMouseCapture(bool value);
     bool HasParent() const { return FParent != nullptr; }
+    TComponent* GetParentComponent() const override;
+
+    // The action the control shows and carries out on a click.
+    TBasicAction* GetAction() const;
+    void SetAction(TBasicAction* value);
+    TControlActionLink* GetActionLink() const { return FActionLink.get(); }
+    // Brings the action up to date (the application does it while idle).
+    virtual void InitiateAction();
+    // True when the control carried out (or brought up to date) an action meant for it.
+    virtual bool ExecuteAction(TBasicAction* action);
+    virtual bool UpdateAction(TBasicAction* action);
+    // Stored tests: a value the action supplies is not stored.
+    bool IsCaptionStored() const;
+    bool IsEnabledStored() const;
+    bool IsHintStored() const;
+    bool IsVisibleStored() const;
+    bool IsOnClickStored() const;
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
@@ -201,7 +220,15 @@ public:
 
 protected:
     friend class TWinControl;
+    friend class TControlActionLink;
     void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    // The class of the control's action link (a TControlActionLink descendant).
+    virtual TActionLinkClass GetActionLinkClass() const;
+    // Takes the action's caption, hint, enabled and visible states and its
+    // OnExecute as OnClick; with checkDefaults only where the control still
+    // has its own default (empty caption or its name, empty hint, ...).
+    virtual void ActionChange(TObject* sender, bool checkDefaults);
     virtual TRect ClientArea() const;
     virtual void PlaceBounds(int left, int top, int width, int height);
     // Asks the parent to arrange its children again (this one has Align or anchors).
@@ -241,6 +268,36 @@ private:
     bool FParentShowHint = true;
     TCursor FCursor = crDefault;
     TWndMethod FWindowProc;
+    std::unique_ptr<TControlActionLink> FActionLink;
+};
+
+// The link of a control to its action: a value is linked while the control
+// still shows the action's.
+class TControlActionLink : public TActionLink {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    explicit TControlActionLink(TObject* client);
+    TControl* GetClient() const { return FClient; }
+
+    bool IsCaptionLinked() override;
+    bool IsEnabledLinked() override;
+    bool IsHintLinked() override;
+    bool IsVisibleLinked() override;
+    bool IsOnExecuteLinked() override;
+    void SetCaption(const AnsiString& value) override;
+    void SetEnabled(bool value) override;
+    void SetHint(const AnsiString& value) override;
+    void SetVisible(bool value) override;
+    void SetOnExecute(const TNotifyEvent& value) override;
+
+protected:
+    TControl* FClient;
+};
+
+class TWinControlActionLink : public TControlActionLink {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    using TControlActionLink::TControlActionLink;
 };
 
 class TWinControl : public TControl {
@@ -298,6 +355,11 @@ public:
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
     void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
+    // The control, then its children, until one carries the action out.
+    bool ExecuteAction(TBasicAction* action) override;
+    bool UpdateAction(TBasicAction* action) override;
+    // InitiateAction of every visible child, depth first.
+    void UpdateActions();
 
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
@@ -307,6 +369,7 @@ public:
 
 protected:
     friend class TControl;
+    TActionLinkClass GetActionLinkClass() const override;
     virtual void CreateHandle();
     virtual void CreateWnd();
     virtual void CreateParams(TCreateParams& params);

@@ -1,4 +1,5 @@
 #include "classlib/Forms.h"
+#include "classlib/Menus.h"
 
 VARIRUVU_CLASS_INFO(TCustomForm, TWinControl)
 {
@@ -9,6 +10,7 @@ VARIRUVU_CLASS_INFO(TCustomForm, TWinControl)
     info.Property("ClientHeight", &TCustomForm::GetClientHeight, &TCustomForm::SetClientHeight).Stored(false);
     info.Property("ClientWidth", &TCustomForm::GetClientWidth, &TCustomForm::SetClientWidth).Stored(false);
     info.Property("KeyPreview", &TCustomForm::GetKeyPreview, &TCustomForm::SetKeyPreview).Default(false);
+    info.Property("Menu", &TCustomForm::GetMenu, &TCustomForm::SetMenu);
     info.Property("Position", &TCustomForm::GetPosition, &TCustomForm::SetPosition).Default(poDesigned);
     info.Property("OnActivate", &TCustomForm::OnActivate);
     info.Property("OnClose", &TCustomForm::OnClose);
@@ -41,6 +43,8 @@ TCustomForm::~TCustomForm()
             Application->HandleException(this);
         }
     }
+    if (FMenu && HandleAllocated())
+        ::SetMenu(FHandle, nullptr);
     Screen->RemoveForm(this);
     if (Application->GetMainForm() == this)
         Application->Terminate();
@@ -59,12 +63,14 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
     TWinControl::Notification(component, operation);
     if (operation == opRemove && component == FActiveControl)
         FActiveControl = nullptr;
+    if (operation == opRemove && component && component == FMenu)
+        SetMenu(nullptr);
 }
 
 void TCustomForm::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root)
 {
     for (int i = 0; i < GetComponentCount(); ++i)
-        if (!dynamic_cast<TControl*>(GetComponents(i)))
+        if (!dynamic_cast<TControl*>(GetComponents(i)) && !GetComponents(i)->GetParentComponent())
             proc(GetComponents(i));
     TWinControl::GetChildren(proc, root);
 }
@@ -116,9 +122,50 @@ void TCustomForm::CreateParams(TCreateParams& params)
     params.WindowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
 }
 
+void TCustomForm::SetMenu(TMainMenu* value)
+{
+    if (value == FMenu)
+        return;
+    if (FMenu)
+        FMenu->SetWindowHandle(nullptr);
+    FMenu = value;
+    if (FMenu)
+        FMenu->FreeNotification(this);
+    if (!HandleAllocated())
+        return;
+    ::SetMenu(FHandle, FMenu ? FMenu->GetHandle() : nullptr);
+    if (FMenu)
+        FMenu->SetWindowHandle(FHandle);
+}
+
+// The window would destroy its menu with it; the menu keeps its own.
+void TCustomForm::DestroyWindowHandle()
+{
+    if (FMenu) {
+        ::SetMenu(FHandle, nullptr);
+        FMenu->SetWindowHandle(nullptr);
+    }
+    TWinControl::DestroyWindowHandle();
+}
+
+void TCustomForm::UpdateActions()
+{
+    if (GetComponentState() & csDesigning)
+        return;
+    InitiateAction();
+    TWinControl::UpdateActions();
+    if (FMenu)
+        for (int i = 0; i < FMenu->GetItems()->GetCount(); ++i)
+            FMenu->GetItems()->GetItems(i)->InitiateAction();
+}
+
 void TCustomForm::CreateWnd()
 {
     TWinControl::CreateWnd();
+    if (FMenu) {
+        ::SetMenu(FHandle, FMenu->GetHandle());
+        FMenu->SetWindowHandle(FHandle);
+    }
     if (GetBorderStyle() == bsDialog)
         SendMessageA(FHandle, WM_SETICON, ICON_BIG, 0);
 }
@@ -381,6 +428,34 @@ void TCustomForm::WndProc(TMessage& message)
         break;
     case WM_CLOSE:
         Close();
+        return;
+    case WM_COMMAND:
+        if (FMenu && message.LParam == 0 && HIWORD(message.WParam) == 0 &&
+            FMenu->DispatchCommand(LOWORD(message.WParam)))
+            return;
+        break;
+    case WM_INITMENUPOPUP:
+        if (FMenu && FMenu->DispatchPopup(reinterpret_cast<HMENU>(message.WParam)))
+            return;
+        break;
+    case WM_DRAWITEM:
+        if (FMenu && message.WParam == 0 && FMenu->DispatchDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam))) {
+            message.Result = TRUE;
+            return;
+        }
+        break;
+    case WM_MEASUREITEM:
+        if (FMenu && message.WParam == 0 &&
+            FMenu->DispatchMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam))) {
+            message.Result = TRUE;
+            return;
+        }
+        break;
+    case CM_ACTIONEXECUTE:
+        message.Result = ExecuteAction(reinterpret_cast<TBasicAction*>(message.LParam)) ? 1 : 0;
+        return;
+    case CM_ACTIONUPDATE:
+        message.Result = UpdateAction(reinterpret_cast<TBasicAction*>(message.LParam)) ? 1 : 0;
         return;
     case WM_ACTIVATE:
         FActive = LOWORD(message.WParam) != WA_INACTIVE;

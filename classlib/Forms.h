@@ -5,6 +5,8 @@
 
 #include "classlib/Controls.h"
 
+class TMainMenu;
+
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 VARIRUVU_ENUM_INFO(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin);
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
@@ -50,6 +52,11 @@ public:
     void SetKeyPreview(bool value) { FKeyPreview = value; }
     TModalResult GetModalResult() const { return FModalResult; }
     void SetModalResult(TModalResult value) { FModalResult = value; }
+    // The menu on the window's bar.
+    TMainMenu* GetMenu() const { return FMenu; }
+    void SetMenu(TMainMenu* value);
+    // The actions of the controls and of the menu's top-level items follow their OnUpdate.
+    void UpdateActions();
 
     void Close();
     // Frees the form once the messages in the queue are handled.
@@ -81,6 +88,7 @@ protected:
     void LoadForm();
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void DestroyWindowHandle() override;
     TRect ClientArea() const override;
     TPoint GetClientOrigin() const override;
     virtual void DoShow();
@@ -98,6 +106,7 @@ private:
     TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
     TPosition FPosition = poDesigned;
     TWinControl* FActiveControl = nullptr;
+    TMainMenu* FMenu = nullptr;
     TModalResult FModalResult = mrNone;
     bool FKeyPreview = false;
     bool FModal = false;
@@ -200,6 +209,8 @@ public:
 private:
     // `filter`: PM_QS_* flags limiting what is taken, 0 for everything.
     bool ProcessMessage(MSG& msg, UINT filter = 0);
+    bool DispatchAction(UINT msg, TBasicAction* action);
+    void DoActionIdle();
     bool IsKeyMsg(MSG& msg);
     bool IsHintMsg(const MSG& msg);
     void WndProc(TMessage& message);

@@ -334,6 +334,12 @@ void TListItems::Assign(TPersistent* source)
 // ---- the view ----
 
 VARIRUVU_CLASS_INFO(TCustomListView, TCustomListControl) {}
+VARIRUVU_CLASS_INFO(TListViewActionLink, TWinControlActionLink) {}
+
+TActionLinkClass TCustomListView::GetActionLinkClass() const
+{
+    return TActionLinkClass::Of<TListViewActionLink>();
+}
 
 VARIRUVU_CLASS_INFO(TListView, TCustomListView)
 {

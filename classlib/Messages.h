@@ -34,6 +34,7 @@ constexpr UINT CM_DIALOGCHAR = CM_BASE + 23;
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 24;
 constexpr UINT CM_PARENTSHOWHINTCHANGED = CM_BASE + 26;
 constexpr UINT CM_HINTSHOW = CM_BASE + 48;
+constexpr UINT CM_ACTIONUPDATE = CM_BASE + 63;
 constexpr UINT CM_ACTIONEXECUTE = CM_BASE + 64;
 
 // Reflections: a parent hands these notifications back to the child they concern.

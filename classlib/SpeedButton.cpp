@@ -53,6 +53,33 @@ void TSpeedButton::SetTransparent(bool value)
     Invalidate();
 }
 
+VARIRUVU_CLASS_INFO(TSpeedButtonActionLink, TControlActionLink) {}
+
+bool TSpeedButtonActionLink::IsCheckedLinked()
+{
+    auto* button = static_cast<TSpeedButton*>(FClient);
+    return TControlActionLink::IsCheckedLinked() && button->GetGroupIndex() != 0 &&
+           button->GetDown() == CustomAction()->GetChecked();
+}
+
+void TSpeedButtonActionLink::SetChecked(bool value)
+{
+    if (IsCheckedLinked())
+        static_cast<TSpeedButton*>(FClient)->SetDown(value);
+}
+
+TActionLinkClass TSpeedButton::GetActionLinkClass() const
+{
+    return TActionLinkClass::Of<TSpeedButtonActionLink>();
+}
+
+void TSpeedButton::ActionChange(TObject* sender, bool checkDefaults)
+{
+    TGraphicControl::ActionChange(sender, checkDefaults);
+    if (auto* action = dynamic_cast<TCustomAction*>(sender); action && (!checkDefaults || !FDown))
+        SetDown(action->GetChecked());
+}
+
 void TSpeedButton::SetDown(bool value)
 {
     if (FGroupIndex == 0)

@@ -1,6 +1,12 @@
 #include "classlib/StdCtrls.h"
 
 VARIRUVU_CLASS_INFO(TButtonControl, TWinControl) {}
+VARIRUVU_CLASS_INFO(TButtonActionLink, TWinControlActionLink) {}
+
+TActionLinkClass TButtonControl::GetActionLinkClass() const
+{
+    return TActionLinkClass::Of<TButtonActionLink>();
+}
 
 // The system button reports its clicks itself, through the reflected command.
 TButtonControl::TButtonControl(TComponent* AOwner) : TWinControl(AOwner)

@@ -74,10 +74,17 @@ public:
     explicit TButtonControl(TComponent* AOwner);
 
 protected:
+    TActionLinkClass GetActionLinkClass() const override;
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
     // The button was pressed (BN_CLICKED).
     virtual void ButtonClicked() { Click(); }
+};
+
+class TButtonActionLink : public TWinControlActionLink {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    using TWinControlActionLink::TWinControlActionLink;
 };
 
 class TButton : public TButtonControl {
