@@ -1,9 +1,12 @@
+#include <memory>
 #include <vector>
 
 #include "unicode/UniClasses.h"
 #include "unicode/UniSystem.h"
+#include "classlib/StdActns.h"
 #include "unicode_controls/UniControls.h"
 #include "unicode_controls/UniForms.h"
+#include "unicode_controls/UniStdActns.h"
 
 TUniApplication::TUniApplication(TComponent* AOwner) : TComponent(AOwner)
 {
@@ -15,13 +18,36 @@ TUniApplication::~TUniApplication()
     Application->UnhookMainWindow(TWindowHook(this, &TUniApplication::MainWindowHook));
 }
 
-// A title set before the window existed becomes the window's text as it is made.
-void TUniApplication::MainWindowHook(TMessage& message, bool&)
+void TUniApplication::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == FIdleControl)
+        FIdleControl = nullptr;
+}
+
+// A title set before the window existed becomes the window's text as it is
+// made; a hint going out as a plain hint action goes out wide instead, so
+// whatever shows hints receives the wide text.
+void TUniApplication::MainWindowHook(TMessage& message, bool& handled)
 {
     if (message.Msg == WM_CREATE && !FPendingTitle.empty()) {
         SetTitle(FPendingTitle);
         FPendingTitle.clear();
+        return;
     }
+    if (message.Msg != CM_ACTIONEXECUTE)
+        return;
+    auto* action = reinterpret_cast<TBasicAction*>(message.LParam);
+    if (!action || &action->ClassType() != &THintAction::ClassInfo())
+        return;
+    const WideString hint = GetHint();
+    if (static_cast<THintAction*>(action)->GetHint() != WideToAnsi(hint))
+        return;
+    handled = true;
+    message.Result = 1;
+    std::unique_ptr<TUniHintAction> wide = std::make_unique<TUniHintAction>(this);
+    wide->SetWideHint(hint);
+    wide->Execute();
 }
 
 WideString TUniApplication::GetTitle()
@@ -77,6 +103,12 @@ void TUniApplication::RefreshWideHint()
 
 bool TUniApplication::ProcessMessage(MSG& msg)
 {
+    if (!FMainFormSeen && Application->GetMainForm()) {
+        FMainFormSeen = true;
+        FIdleControl = new TUniAppIdleEventControl(Application->GetMainForm());
+        FIdleControl->SetParent(Application->GetMainForm());
+        FIdleControl->FreeNotification(this);
+    }
     if (msg.message != WM_CHAR || msg.wParam < 256 || !IsWindowUnicode(msg.hwnd))
         return false;
     bool handled = false;
@@ -86,4 +118,19 @@ bool TUniApplication::ProcessMessage(MSG& msg)
     if (!handled)
         DispatchMessageW(&msg);
     return true;
+}
+
+VARIRUVU_CLASS_INFO(TUniAppIdleEventControl, TControl) {}
+
+TUniAppIdleEventControl::TUniAppIdleEventControl(TComponent* AOwner) : TControl(AOwner)
+{
+    auto* action = new TUniAction(this);
+    action->SetOnExecute(TNotifyEvent(this, &TUniAppIdleEventControl::RefreshHint));
+    action->SetOnUpdate(TNotifyEvent(this, &TUniAppIdleEventControl::RefreshHint));
+    SetAction(action);
+}
+
+void TUniAppIdleEventControl::RefreshHint(TObject*)
+{
+    UniApplication()->RefreshWideHint();
 }

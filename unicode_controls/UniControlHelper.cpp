@@ -9,8 +9,11 @@ TComponentList& HelperList()
 }
 
 // Whether the control's action link supplies its caption (hint: its hint).
-// Controls have no actions yet; the actions fill this in.
-bool IsLinkedByAction(TControl*, bool) { return false; }
+bool IsLinkedByAction(TControl* control, bool hint)
+{
+    TControlActionLink* link = control->GetActionLink();
+    return link && (hint ? link->IsHintLinked() : link->IsCaptionLinked());
+}
 
 }  // namespace
 

@@ -4,6 +4,8 @@
 
 #include "classlib/Forms.h"
 
+class TUniAppIdleEventControl;
+
 // Keeps the application's title and hint in UTF-16 beside the class
 // library's 8-bit ones, and takes characters above 255 meant for Unicode
 // windows out of the 8-bit message pump, which would spoil them.
@@ -23,12 +25,31 @@ public:
     // when the message was taken.
     bool ProcessMessage(MSG& msg);
 
+    TUniAppIdleEventControl* GetIdleControl() const { return FIdleControl; }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
     void MainWindowHook(TMessage& message, bool& handled);
     WideString SourceLongHint();
 
+    bool FMainFormSeen = false;
     WideString FWideAppHint;
     WideString FPendingTitle;
+    TUniAppIdleEventControl* FIdleControl = nullptr;
+};
+
+// Sits on the main form so that the class library's idle-time action updates
+// refresh the wide application hint through the control's own action.
+class TUniAppIdleEventControl : public TControl {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+
+    explicit TUniAppIdleEventControl(TComponent* AOwner);
+
+private:
+    void RefreshHint(TObject* sender);
 };
 
 // The one application object. The first call makes it and, on the NT family,

@@ -51,9 +51,9 @@ WideString WideHintOf(const THintInfo& info)
     WideString wide = WideShortHint(FindWideHint(info.HintControl));
     if (WideToAnsi(wide) == info.HintStr)
         return wide;
-    // With actions, a hint that the application completed with the action's
-    // shortcut text gets the wide shortcut text here. Any other change an
-    // application's hint handler made keeps its 8-bit text.
+    // The class library never completes a hint with its action's shortcut
+    // text, so a hint that differs was changed by the application's hint
+    // handler: it keeps its 8-bit text.
     return result;
 }
 

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "unicode/UniSystem.h"
+#include "classlib/StdActns.h"
 #include "unicode_controls/UniForms.h"
+#include "unicode_controls/UniStdActns.h"
 #include "unicontrols_fixture.h"
 
 namespace {
@@ -92,6 +96,37 @@ TEST_F(UniApplicationHint, TheWideHintFollowsTheHintControlsLongPart)
     EXPECT_EQ(Application->GetHint(), WideToAnsi(L"\u6587\u4EF6"));
     EXPECT_EQ(app->GetHint(), L"\u6587\u4EF6");
     Application->NoteMouseControl(nullptr);
+}
+
+// Shows hints as a status line does: it takes the hint actions that reach it.
+class THintShower : public TControl {
+public:
+    using TControl::TControl;
+    bool ExecuteAction(TBasicAction* action) override
+    {
+        if (auto* wide = dynamic_cast<TUniHintAction*>(action))
+            Shown.push_back(wide->GetWideHint());
+        else if (auto* plain = dynamic_cast<THintAction*>(action))
+            Shown.push_back(L"8-bit: " + AnsiToWide(plain->GetHint()));
+        else
+            return TControl::ExecuteAction(action);
+        return true;
+    }
+    std::vector<WideString> Shown;
+};
+
+TEST_F(UniApplicationHint, AHintGoingOutAsAnActionReachesItsShowerWide)
+{
+    UniApplication();
+    auto* shower = Add<THintShower>(10, 200, 100, 20);
+    auto* button = Add<TUniTestButton>();
+    const WideString hint = L"Posune \u0161ipku \u0416";
+    SetWideHint(button, hint);
+    Application->NoteMouseControl(button);
+    Application->NoteMouseControl(nullptr);
+    ASSERT_EQ(shower->Shown.size(), 2u);
+    EXPECT_EQ(shower->Shown[0], hint) << "one hint action, and it is the wide one";
+    EXPECT_EQ(shower->Shown[1], L"") << "leaving the button empties the hint";
 }
 
 TEST(WideCharAccel, TheCaptionsHotKey)
