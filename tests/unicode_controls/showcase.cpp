@@ -14,6 +14,10 @@ int main(int argc, char** argv)
     TForm form(nullptr);
     form.SetBounds(60, 60, 460, 260);
     form.SetShowHint(true);
+    // A face with Latin, Greek, Cyrillic and CJK letters, where the machine has it.
+    static constexpr char WideFace[] = "WenQuanYi Micro Hei";
+    form.GetFont()->SetName(WideFace);
+    Screen->GetHintFont()->SetName(WideFace);
     SetWideText(&form, L"Skartovat soubory \u2013 \u0428\u0440\u0435\u0434\u0435\u0440 \u2013 \u6587\u4EF6\u7C89\u788E");
     struct Item {
         int Top;
