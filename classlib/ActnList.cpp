@@ -42,6 +42,17 @@ bool TBasicActionLink::Update()
     return FAction && FAction->Update();
 }
 
+void ClickClient(TComponent* client, const TNotifyEvent& onClick, TBasicActionLink* link)
+{
+    TBasicAction* action = link ? link->GetAction() : nullptr;
+    if (onClick && (!action || !(onClick == action->GetOnExecute())))
+        onClick(client);
+    else if (link && !(client->GetComponentState() & csDesigning))
+        link->Execute(client);
+    else if (onClick)
+        onClick(client);
+}
+
 // ---- TBasicAction ----
 
 VARIRUVU_CLASS_INFO(TBasicAction, TComponent)

@@ -92,6 +92,10 @@ private:
     TNotifyEvent FOnUpdate;
 };
 
+// A client's click: its own OnClick, unless that is only its action's
+// OnExecute; then, as for a client without OnClick, the action runs for it.
+void ClickClient(TComponent* client, const TNotifyEvent& onClick, TBasicActionLink* link);
+
 // An action kept in an action list.
 class TContainedAction : public TBasicAction {
 public:

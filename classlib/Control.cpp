@@ -509,17 +509,9 @@ void TControl::SetMouseCapture(bool value)
     }
 }
 
-// OnClick, unless it is only the action's OnExecute: then the action runs
-// (as it does for a control with an action and no OnClick).
 void TControl::Click()
 {
-    TBasicAction* action = GetAction();
-    if (OnClick && (!action || !(OnClick == action->GetOnExecute())))
-        OnClick(this);
-    else if (FActionLink && !(GetComponentState() & csDesigning))
-        FActionLink->Execute(this);
-    else if (OnClick)
-        OnClick(this);
+    ClickClient(this, OnClick, FActionLink.get());
 }
 
 void TControl::DblClick()

@@ -350,13 +350,7 @@ void TMenuItem::Click()
 {
     if (!FEnabled)
         return;
-    TBasicAction* action = GetAction();
-    if (OnClick && (!action || !(OnClick == action->GetOnExecute())))
-        OnClick(this);
-    else if (FActionLink && !(GetComponentState() & csDesigning))
-        FActionLink->Execute(this);
-    else if (OnClick)
-        OnClick(this);
+    ClickClient(this, OnClick, FActionLink.get());
 }
 
 // ---- the link ----

@@ -20,12 +20,6 @@ AnsiString RootClassName(TMemoryStream& binary)
     return reader.ReadStr();
 }
 
-void WriteText(const AnsiString& fileName, const AnsiString& text)
-{
-    TFileStream file(LocalPath(fileName), fmCreate);
-    file.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
-}
-
 void ToBinary(const AnsiString& formName, const AnsiString& binName, const AnsiString& rcName)
 {
     TFileStream form(LocalPath(formName), fmOpenRead | fmShareDenyWrite);
@@ -35,7 +29,7 @@ void ToBinary(const AnsiString& formName, const AnsiString& binName, const AnsiS
     AnsiString quoted;
     for (char c : binName)
         quoted += c == '\\' ? AnsiString("\\\\") : AnsiString(1, c);
-    WriteText(rcName, UpperCase(RootClassName(binary)) + " RCDATA \"" + quoted + "\"\r\n");
+    WriteHostFile(rcName, UpperCase(RootClassName(binary)) + " RCDATA \"" + quoted + "\"\r\n");
 }
 
 void ToText(const AnsiString& binName, const AnsiString& formName)

@@ -1,5 +1,6 @@
 #include "tools/hostpath.h"
 
+#include "classlib/Streams.h"
 #include "classlib/Win.h"
 
 AnsiString LocalPath(const AnsiString& path)
@@ -15,4 +16,19 @@ AnsiString LocalPath(const AnsiString& path)
     AnsiString local = WideToAnsi(dos);
     HeapFree(GetProcessHeap(), 0, dos);
     return local;
+}
+
+AnsiString ReadHostFile(const AnsiString& fileName)
+{
+    TFileStream file(LocalPath(fileName), fmOpenRead | fmShareDenyWrite);
+    AnsiString bytes(static_cast<size_t>(file.GetSize()), '\0');
+    if (!bytes.empty())
+        file.ReadBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
+    return bytes;
+}
+
+void WriteHostFile(const AnsiString& fileName, const AnsiString& bytes)
+{
+    TFileStream file(LocalPath(fileName), fmCreate);
+    file.WriteBuffer(bytes.data(), static_cast<int32_t>(bytes.size()));
 }

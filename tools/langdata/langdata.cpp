@@ -17,21 +17,6 @@
 
 namespace {
 
-AnsiString ReadFile(const AnsiString& fileName)
-{
-    TFileStream file(LocalPath(fileName), fmOpenRead | fmShareDenyWrite);
-    AnsiString text(static_cast<size_t>(file.GetSize()), '\0');
-    if (!text.empty())
-        file.ReadBuffer(text.data(), static_cast<int32_t>(text.size()));
-    return text;
-}
-
-void WriteFile(const AnsiString& fileName, const AnsiString& text)
-{
-    TFileStream file(LocalPath(fileName), fmCreate);
-    file.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
-}
-
 TLanguageController* FindController(TComponent* root)
 {
     for (int i = 0; i < root->GetComponentCount(); ++i)
@@ -49,7 +34,7 @@ AnsiString SourceFileName(const AnsiString& formFileName)
 // Returns the number of translatable texts.
 int RefreshForm(const AnsiString& fileName)
 {
-    const AnsiString text = ReadFile(fileName);
+    const AnsiString text = ReadHostFile(fileName);
     TMemoryStream textStream;
     textStream.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
     textStream.SetPosition(0);
@@ -70,14 +55,14 @@ int RefreshForm(const AnsiString& fileName)
     const AnsiString bytes(static_cast<const char*>(data.GetMemory()), static_cast<size_t>(data.GetSize()));
     const AnsiString patched = SetBinaryProperty(text, controller->GetName(), "LangData", bytes);
     if (patched != text)
-        WriteFile(fileName, patched);
+        WriteHostFile(fileName, patched);
 
     TUniStringList source;
     controller->WriteLangSource(&source);
     AnsiString sourceText;
     for (int i = 0; i < source.GetCount(); ++i)
         sourceText += WideToAnsi(source.Get(i), CP_UTF8) + "\n";
-    WriteFile(SourceFileName(fileName), sourceText);
+    WriteHostFile(SourceFileName(fileName), sourceText);
     return source.GetCount();
 }
 
