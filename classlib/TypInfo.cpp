@@ -1,5 +1,6 @@
 #include "classlib/TypInfo.h"
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 
@@ -153,10 +154,22 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const
 
 std::vector<const TPropInfo*> TClassInfo::GetProperties(TTypeKinds kinds) const
 {
-    std::vector<const TPropInfo*> props = FParent ? FParent->GetProperties(kinds) : std::vector<const TPropInfo*>();
-    for (const TPropInfo& p : FProperties)
-        if (kinds.Contains(p.Kind()))
-            props.push_back(&p);
+    // A class that publishes an inherited name again replaces the inherited
+    // property in its place; the kinds are filtered after that, so a hidden
+    // property never shows through under another kind.
+    std::vector<const TPropInfo*> all = FParent ? FParent->GetProperties() : std::vector<const TPropInfo*>();
+    for (const TPropInfo& p : FProperties) {
+        auto hidden = std::find_if(all.begin(), all.end(),
+                                   [&](const TPropInfo* inherited) { return SameText(inherited->Name, p.Name); });
+        if (hidden != all.end())
+            *hidden = &p;
+        else
+            all.push_back(&p);
+    }
+    std::vector<const TPropInfo*> props;
+    for (const TPropInfo* p : all)
+        if (kinds.Contains(p->Kind()))
+            props.push_back(p);
     return props;
 }
 

@@ -253,7 +253,8 @@ public:
     const TClassInfo* GetParent() const { return FParent; }
     bool InheritsFrom(const TClassInfo& other) const;
 
-    // Published properties: the inherited ones first, each class's in declaration order.
+    // Published properties: the inherited ones first, each class's in declaration order;
+    // one published again by a descendant stands in the inherited place.
     std::vector<const TPropInfo*> GetProperties(TTypeKinds kinds = tkAny) const;
     // Case is ignored; null when there is none.
     const TPropInfo* FindProperty(const AnsiString& name) const;

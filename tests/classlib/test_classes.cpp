@@ -46,6 +46,11 @@ VARIRUVU_CLASS_INFO(TTestWidget, TComponent)
     info.Property("OnClick", &TTestWidget::GetOnClick, &TTestWidget::SetOnClick);
 }
 
+VARIRUVU_CLASS_INFO(TTestWideHintWidget, TTestWidget)
+{
+    info.Property("Hint", &TTestWideHintWidget::GetHint, &TTestWideHintWidget::SetHint);
+}
+
 int TTestWidget::LiveCount = 0;
 
 TTestWidget::TTestWidget(TComponent* AOwner)

@@ -122,6 +122,19 @@ private:
     TTestWidget* FParentWidget = nullptr;
 };
 
+// A widget whose Hint is published again as a wide string.
+class TTestWideHintWidget : public TTestWidget {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    using TTestWidget::TTestWidget;
+
+    const WideString& GetHint() const { return FWideHint; }
+    void SetHint(const WideString& value) { FWideHint = value; }
+
+private:
+    WideString FWideHint;
+};
+
 // The root of the test form: its handler is bound by name.
 class TTestForm : public TComponent {
 public:

@@ -30,6 +30,18 @@ TEST(ClassInformation, PropertiesComeInheritedFirstInDeclarationOrder)
               (std::vector<std::string>{"Font", "Lines", "Items", "Buddy", "OnClick"}));
 }
 
+TEST(ClassInformation, APropertyPublishedAgainReplacesTheInheritedOneInItsPlace)
+{
+    TTestWideHintWidget w(nullptr);
+    const std::vector<const TPropInfo*> props = GetPropList(&w);
+    EXPECT_EQ(Names(props), Names(TTestWidget::ClassInfo().GetProperties()));
+    EXPECT_EQ(props[3], w.ClassType().FindProperty("hint"));
+    EXPECT_EQ(props[3]->Kind(), tkWString);
+    // Filtering by the hidden property's kind must not bring it back.
+    EXPECT_EQ(Names(GetPropList(&w, TTypeKinds{tkLString})), (std::vector<std::string>{"Name"}));
+    EXPECT_EQ(Names(GetPropList(&w, TTypeKinds{tkWString})), (std::vector<std::string>{"Caption", "Hint"}));
+}
+
 TEST(ClassInformation, PropertyRecordsDescribeKindDefaultAndStoredTest)
 {
     TTestWidget w(nullptr);
