@@ -23,6 +23,17 @@ TRect PixelBounds(TCanvas* canvas, const TRect& area, Match match)
     return found.left < found.right ? found : TRect();
 }
 
+// How many pixels of `area` are exactly `color`.
+inline int PixelCount(TCanvas* canvas, const TRect& area, TColor color)
+{
+    TColor rgb = ColorToRGB(color);
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += canvas->GetPixels(x, y) == rgb;
+    return count;
+}
+
 // A white bitmap the size of the control with the control painted into it.
 class TPrintout {
 public:
