@@ -400,14 +400,15 @@ TEST_F(GlyphButtonPaintTest, TheFirstPaintBuildsTheImagesOnceThroughTheClassLibr
 {
     auto* speed = Add<TTestSpeedButton>(10, 10, 200, 40);
     auto* bit = Add<TTestBitBtn>(10, 60, 200, 40);
+    // The owner-drawn window repaints at once when its text is set: the glyph comes last.
+    speed->SetCaption(Ukrainian);
+    bit->SetCaption(Ukrainian);
     for (TControl* c : std::initializer_list<TControl*>{speed, bit}) {
         c->GetFont()->SetName("Tahoma");
         c->GetFont()->SetSize(10);
         c->GetFont()->SetColor(clBlack);
         GlyphObject(c)->SetGlyph(GlyphBitmap({clRed}).get());
     }
-    speed->SetCaption(Ukrainian);
-    bit->SetCaption(Ukrainian);
     ASSERT_EQ(speed->GetGlyphObject()->GetImageIndex(bsUp), -1);
     ASSERT_EQ(bit->GetGlyphObject()->GetImageIndex(bsUp), -1);
     form->Repaint();
