@@ -1,4 +1,5 @@
-// Wide standard controls: captions, hints and accelerators in UTF-16.
+// Wide standard controls: captions, hints and accelerators in UTF-16, on
+// Unicode windows.
 #pragma once
 
 #include "classlib/StdCtrls.h"
@@ -44,3 +45,22 @@ public:
 };
 
 // ---- end of label and check box ----
+
+// ---- push button ----
+
+// The push button's accelerator: a wide caption's hot key clicks a button
+// that can take the focus (result 1); any other character goes on to the
+// button's children.
+void WideButtonDialogChar(TButton* button, TMessage& message);
+
+class TUniButton : public TUniTextControl<TButton> {
+public:
+    VARIRUVU_DECLARE_CLASS_INFO
+    using TUniTextControl<TButton>::TUniTextControl;
+
+protected:
+    void CreateWindowHandle(const TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
+};
+
+// ---- end of push button ----

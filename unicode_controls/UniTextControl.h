@@ -31,11 +31,15 @@ protected:
         return WideActionLinkClass(Self(), Base::GetActionLinkClass());
     }
     // The wide texts go first: the class library then finds its defaults
-    // taken and leaves them, where it would otherwise put in their 8-bit forms.
+    // taken and leaves them. Without the defaults check it writes its 8-bit
+    // forms over them regardless, so they are given back afterwards.
     void ActionChange(TObject* sender, bool checkDefaults) override
     {
-        ApplyActionText(this, dynamic_cast<TBasicAction*>(sender), checkDefaults);
+        auto* action = dynamic_cast<TBasicAction*>(sender);
+        ApplyActionText(this, action, checkDefaults);
         Base::ActionChange(sender, checkDefaults);
+        if (!checkDefaults)
+            ApplyActionText(this, action, false);
     }
 
 private:
