@@ -1,6 +1,6 @@
-#include <commdlg.h>
-
 #include "classlib/ComCtrls.h"
+
+#include <commdlg.h>
 
 namespace {
 

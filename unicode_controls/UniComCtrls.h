@@ -53,7 +53,7 @@ public:
 
     TUniStrings* GetLines() const { return FLines.get(); }
     void SetLines(TUniStrings* value) { FLines->Assign(value); }
-    WideString GetHint() { return GetWideHint(this); }
+    WideString GetHint() const { return GetWideHint(const_cast<TUniCustomRichEdit*>(this)); }
     void SetHint(const WideString& value) { SetWideHint(this, value); }
     bool IsHintStored() const { return IsWideHintStored(const_cast<TUniCustomRichEdit*>(this)); }
     WideString GetText();
