@@ -197,7 +197,7 @@ public:
     void SetSelStart(int value);
     int GetSelLength();
     void SetSelLength(int value);
-    AnsiString GetSelText();
+    virtual AnsiString GetSelText();
     void SetSelText(const AnsiString& value);
     void SelectAll();
 
@@ -229,6 +229,7 @@ class TCustomMemo;
 class TMemoStrings : public TStrings {
 public:
     explicit TMemoStrings(TCustomMemo* memo) : FMemo(memo) {}
+    TCustomMemo* GetMemo() const { return FMemo; }
     AnsiString Get(int index) const override;
     int GetCount() const override;
     void Put(int index, const AnsiString& s) override;
@@ -262,6 +263,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
+    // For a descendant whose lines do more than the memo's.
+    void ReplaceLines(std::unique_ptr<TStrings> lines) { FLines = std::move(lines); }
 
 private:
     std::unique_ptr<TStrings> FLines;
