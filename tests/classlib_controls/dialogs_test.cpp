@@ -119,6 +119,26 @@ TEST_F(OpenDialogTest, ASingleFileIsOneFullPathAndCancelGivesNothing)
     EXPECT_EQ(dialog->GetFiles()->GetCount(), 0);
 }
 
+TEST_F(OpenDialogTest, TheCloseCheckSeesTheChoiceAndCanKeepTheDialogOpen)
+{
+    int shows = 0, closes = 0;
+    std::vector<AnsiString> checked;
+    dialog->OnShow = TNotifyEvent::FromFunction([&](TObject*) { ++shows; });
+    dialog->OnClose = TNotifyEvent::FromFunction([&](TObject*) { ++closes; });
+    dialog->OnCanClose = TCloseQueryEvent::FromFunction([&](TObject*, bool& canClose) {
+        checked.push_back(dialog->GetFiles()->GetCount() == 1 ? ExtractFileName(dialog->GetFiles()->Get(0)) : "?");
+        canClose = checked.size() > 1;
+    });
+    TDialogAnswerer answerer("Choose files", {[](HWND d) { TypeAndConfirm(d, "b.txt"); },
+                                              [](HWND d) { TypeAndConfirm(d, "a.txt"); }});
+    ASSERT_TRUE(dialog->Execute());
+    EXPECT_EQ(checked, (std::vector<AnsiString>{"b.txt", "a.txt"}));
+    ASSERT_EQ(dialog->GetFiles()->GetCount(), 1);
+    EXPECT_EQ(CompareText(dialog->GetFiles()->Get(0), folder + "\\a.txt"), 0) << dialog->GetFiles()->Get(0);
+    EXPECT_EQ(shows, 1);
+    EXPECT_EQ(closes, 1);
+}
+
 // Selects the entry named `name` among the children of the browser tree's root, as a click would.
 void SelectTopFolder(HWND dialog, const AnsiString& name)
 {
