@@ -1,5 +1,6 @@
 #include "unicode_controls/UniDialogs.h"
 
+#include <algorithm>
 #include <string>
 
 #include "tests/support/BoxAnswerer.h"
@@ -197,6 +198,26 @@ TEST(UniOpenDialogProperties, AWideValueGivesWayWhenCodeChangesIts8BitTwin)
     EXPECT_EQ(dialog.GetTitle(), L"Привіт");
     static_cast<TOpenDialog&>(dialog).SetTitle("Open");
     EXPECT_EQ(dialog.GetTitle(), L"Open");
+}
+
+// What form streams and the language controller see: one property of each
+// name, of the wide kind, whose value reaches the 8-bit twin.
+TEST(UniOpenDialogProperties, TheWideTextsArePublishedInPlaceOfThe8BitOnes)
+{
+    TUniOpenDialog dialog(nullptr);
+    const std::vector<const TPropInfo*> props = GetPropList(&dialog);
+    for (const char* name : {"DefaultExt", "FileName", "Filter", "InitialDir", "Title", "OnIncludeItem"}) {
+        const auto count = std::count_if(props.begin(), props.end(), [&](const TPropInfo* p) { return p->Name == name; });
+        EXPECT_EQ(count, 1) << name;
+    }
+    for (const char* name : {"DefaultExt", "FileName", "Filter", "InitialDir", "Title"}) {
+        const TPropInfo* prop = GetPropInfo(&dialog, name);
+        ASSERT_NE(prop, nullptr) << name;
+        ASSERT_EQ(prop->Kind(), tkWString) << name;
+        SetWideStrProp(&dialog, *prop, L"Příliš");
+        EXPECT_EQ(GetWideStrProp(&dialog, *prop), L"Příliš") << name;
+    }
+    EXPECT_EQ(static_cast<TOpenDialog&>(dialog).GetFilter(), WideToAnsi(L"Příliš"));
 }
 
 }  // namespace
