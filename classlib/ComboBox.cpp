@@ -312,7 +312,9 @@ void TCustomComboBox::ListWndProc(TMessage& message)
 
 void TCustomComboBox::HandleChildMessage(TMessage& message, const TComboChild& child)
 {
-    switch (message.Msg) {
+    // Keys reach the list only as the combo box passes them on, after its own key events.
+    bool typedInto = &child == &FEditChild;
+    switch (typedInto ? message.Msg : 0) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_KEYUP:

@@ -96,8 +96,12 @@ void TUniCustomComboBox::HandleChildMessage(TMessage& message, const TComboChild
     bool unicodeChild = IsWindowUnicode(child.Wnd) != FALSE;
     switch (message.Msg) {
     case WM_CHAR:
-        ChildChar(message, child);
-        return;
+        // The list's are those the combo box passes on after its own handling.
+        if (&child == &FEditChild) {
+            ChildChar(message, child);
+            return;
+        }
+        break;
     case WM_SETTEXT:
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
@@ -137,7 +141,7 @@ void TUniCustomComboBox::ChildChar(TMessage& message, const TComboChild& child)
     if (unicodeChild)
         RestoreWideChar(key);
     wchar_t ch = TypedChar(key, child.Wnd);
-    if (HasEditPart()) {
+    {
         TMessage completion;
         InitWideCharMessage(completion, ch);
         DoAutoComplete(completion);

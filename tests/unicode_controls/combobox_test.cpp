@@ -47,9 +47,10 @@ public:
 class TRefusingComboBox : public TUniComboBox {
 public:
     using TUniComboBox::TUniComboBox;
+    bool Refusing = false;
     void WndProc(TMessage& message) override
     {
-        if (message.Msg == CB_ADDSTRING || message.Msg == CB_INSERTSTRING) {
+        if (Refusing && (message.Msg == CB_ADDSTRING || message.Msg == CB_INSERTSTRING)) {
             message.Result = CB_ERRSPACE;
             return;
         }
@@ -174,6 +175,7 @@ TEST_P(UniComboWideTest, SelectedItemCopiesIntoAnotherListWide)
 TEST_P(UniComboTest, AWindowThatRefusesAnItemRaisesAndKeepsTheItems)
 {
     auto* box = AddCombo<TRefusingComboBox>(csDropDown);
+    box->Refusing = true;
     try {
         box->GetItems()->Add(L"more");
         FAIL() << "no error";
@@ -198,7 +200,7 @@ TEST_P(UniComboWideTest, PrefixSearchIgnoresCaseAndAnOnlyMatchMustBeAlone)
         {-1, L"g", 0, -1},
         {0, L"g", 1, -1},
         {-1, L"GU", 0, 0},
-        {-1, L"\u043F\u0420\u0438", 2, 2},
+        {-1, L"\u041F\u0440\u0438", 2, 2},
         {-1, L"x", -1, -1},
     };
     for (const auto& c : cases) {
