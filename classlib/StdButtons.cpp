@@ -71,7 +71,7 @@ void TButton::WndProc(TMessage& message)
 {
     switch (message.Msg) {
     case CM_DIALOGCHAR:
-        if (IsAccel(static_cast<unsigned>(message.WParam), GetCaption()) && CanFocus()) {
+        if (IsCaptionAccel(message.WParam) && CanFocus()) {
             Click();
             message.Result = 1;
         } else {
@@ -158,7 +158,7 @@ void TCustomCheckBox::CreateWnd()
 void TCustomCheckBox::WndProc(TMessage& message)
 {
     if (message.Msg == CM_DIALOGCHAR) {
-        if (IsAccel(static_cast<unsigned>(message.WParam), GetCaption()) && CanFocus()) {
+        if (IsCaptionAccel(message.WParam) && CanFocus()) {
             SetFocus();
             if (Focused())
                 Toggle();

@@ -90,6 +90,8 @@ protected:
     void WndProc(TMessage& message) override;
     // The button was pressed (BN_CLICKED).
     virtual void ButtonClicked() { Click(); }
+    // Whether `key` is the hot key of the caption (Alt plus a character).
+    virtual bool IsCaptionAccel(WPARAM key) const { return IsAccel(static_cast<unsigned>(key), GetCaption()); }
 };
 
 class TButtonActionLink : public TWinControlActionLink {

@@ -1,6 +1,7 @@
 #include "classlib/TypInfo.h"
 #include "unicode_controls/UniActnList.h"
 #include "unicode_controls/UniButtons.h"
+#include "unicode_controls/UniForms.h"
 
 VARIRUVU_CLASS_INFO(TUniBitBtn, TBitBtn)
 {
@@ -22,13 +23,9 @@ void TUniBitBtn::CreateWindowHandle(const TCreateParams& params)
     CreateUnicodeHandle(this, params, L"BUTTON");
 }
 
-void TUniBitBtn::WndProc(TMessage& message)
+bool TUniBitBtn::IsCaptionAccel(WPARAM key) const
 {
-    if (message.Msg == CM_DIALOGCHAR) {
-        WideButtonDialogChar(this, message);
-        return;
-    }
-    TBitBtn::WndProc(message);
+    return IsWideCharAccel(key, GetCaption());
 }
 
 void TUniBitBtn::DrawItem(const DRAWITEMSTRUCT& draw)

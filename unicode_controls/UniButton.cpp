@@ -2,16 +2,6 @@
 #include "unicode_controls/UniForms.h"
 #include "unicode_controls/UniStdCtrls.h"
 
-void WideButtonDialogChar(TButton* button, TMessage& message)
-{
-    if (IsWideCharAccel(message.WParam, GetWideText(button)) && button->CanFocus()) {
-        button->Click();
-        message.Result = 1;
-    } else {
-        button->Broadcast(message);
-    }
-}
-
 VARIRUVU_CLASS_INFO(TUniButton, TButton)
 {
     info.Property("Caption", &TUniButton::GetCaption, &TUniButton::SetCaption).Stored(&TUniButton::IsCaptionStored);
@@ -23,11 +13,7 @@ void TUniButton::CreateWindowHandle(const TCreateParams& params)
     CreateUnicodeHandle(this, params, L"BUTTON");
 }
 
-void TUniButton::WndProc(TMessage& message)
+bool TUniButton::IsCaptionAccel(WPARAM key) const
 {
-    if (message.Msg == CM_DIALOGCHAR) {
-        WideButtonDialogChar(this, message);
-        return;
-    }
-    TButton::WndProc(message);
+    return IsWideCharAccel(key, GetCaption());
 }

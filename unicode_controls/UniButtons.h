@@ -86,10 +86,9 @@ public:
     TButtonGlyph* GlyphObject() override { return GetGlyphObject(); }
     void RebuildGlyphImages() override { PaintInheritedOnceAndAbort(this, FPaintInherited); }
 
-    void WndProc(TMessage& message) override;
-
 protected:
     void CreateWindowHandle(const TCreateParams& params) override;
+    bool IsCaptionAccel(WPARAM key) const override;
     void DrawItem(const DRAWITEMSTRUCT& draw) override;
 
 private:

@@ -19,18 +19,7 @@ void TUniCustomCheckBox::CreateWindowHandle(const TCreateParams& params)
     CreateUnicodeHandle(this, params, L"BUTTON");
 }
 
-void TUniCustomCheckBox::WndProc(TMessage& message)
+bool TUniCustomCheckBox::IsCaptionAccel(WPARAM key) const
 {
-    if (message.Msg != CM_DIALOGCHAR) {
-        TUniTextControl<TCustomCheckBox>::WndProc(message);
-        return;
-    }
-    if (IsWideCharAccel(message.WParam, GetCaption()) && CanFocus()) {
-        SetFocus();
-        if (Focused())
-            Toggle();
-        message.Result = 1;
-    } else {
-        Broadcast(message);
-    }
+    return IsWideCharAccel(key, GetCaption());
 }

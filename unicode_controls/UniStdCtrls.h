@@ -39,7 +39,7 @@ public:
 
 protected:
     void CreateWindowHandle(const TCreateParams& params) override;
-    void WndProc(TMessage& message) override;
+    bool IsCaptionAccel(WPARAM key) const override;
 };
 
 class TUniCheckBox : public TUniCustomCheckBox {
@@ -52,11 +52,6 @@ public:
 
 // ---- push button ----
 
-// The push button's accelerator: a wide caption's hot key clicks a button
-// that can take the focus (result 1); any other character goes on to the
-// button's children.
-void WideButtonDialogChar(TButton* button, TMessage& message);
-
 class TUniButton : public TUniTextControl<TButton> {
 public:
     VARIRUVU_DECLARE_CLASS_INFO
@@ -64,7 +59,7 @@ public:
 
 protected:
     void CreateWindowHandle(const TCreateParams& params) override;
-    void WndProc(TMessage& message) override;
+    bool IsCaptionAccel(WPARAM key) const override;
 };
 
 // ---- end of push button ----
