@@ -47,7 +47,7 @@ VARIRUVU_CLASS_INFO(TUniListView, TUniCustomListView)
 {
     info.Property("BorderStyle", &TUniListView::GetBorderStyle, &TUniListView::SetBorderStyle).Default(bsSingle);
     info.Property("Checkboxes", &TUniListView::GetCheckboxes, &TUniListView::SetCheckboxes).Default(false);
-    info.Property("Columns", &TUniListView::GetColumns, &TUniListView::SetColumns);
+    info.Property("Columns", &TCustomListView::GetColumns, &TCustomListView::SetColumns);
     info.Property("GridLines", &TUniListView::GetGridLines, &TUniListView::SetGridLines).Default(false);
     info.Property("HideSelection", &TUniListView::GetHideSelection, &TUniListView::SetHideSelection).Default(true);
     info.Property("Hint", &TUniListView::GetHint, &TUniListView::SetHint).Stored(&TUniListView::IsHintStored);

@@ -295,8 +295,9 @@ TEST_F(UniListViewTest, DisplayRequestsFillTheBufferWithinItsSize)
         EXPECT_EQ(WideString(buffer), c.Expected);
         EXPECT_EQ(info.hdr.code, static_cast<UINT>(LVN_GETDISPINFOW));
         EXPECT_EQ(info.item.mask, c.Mask);
-        if (c.Size < 8)
+        if (c.Size < 8) {
             EXPECT_EQ(buffer[c.Size], L'#') << "nothing written past the buffer";
+        }
     }
     // the window's own request for a short buffer
     EXPECT_EQ(ItemTextW(view, 1, 0, 4), Ukrainian.substr(0, 3));
@@ -412,7 +413,7 @@ TEST_F(UniListViewTest, LabelEditingIsWideAndGoesThroughTheWideOnEdited)
     HWND edit = reinterpret_cast<HWND>(SendMessageW(view->GetHandle(), LVM_EDITLABELW, 1, 0));
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(WindowTextW(edit), Ukrainian);
-    SetWindowTextW(edit, Chinese);
+    SetWindowTextW(edit, Chinese.c_str());
     SendMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
     Pump();
     EXPECT_NE(std::find(keys.begin(), keys.end(), VK_RETURN), keys.end()) << "the edit's keys reach the view";
