@@ -215,7 +215,10 @@ bool TUniCustomListView::ForwardWideColumn(TMessage& message, UINT wideMsg)
     auto* column = reinterpret_cast<LVCOLUMNA*>(message.LParam);
     if (!column || !(column->mask & LVCF_TEXT) || message.WParam >= static_cast<WPARAM>(GetColumns()->GetCount()))
         return false;
-    TUniListColumn* owner = GetColumns()->GetItems(static_cast<int>(message.WParam));
+    // A column still being constructed (its collection redraws the header then) has no wide caption yet.
+    auto* owner = dynamic_cast<TUniListColumn*>(GetColumns()->TListColumns::GetItems(static_cast<int>(message.WParam)));
+    if (!owner)
+        return false;
     AnsiString ansiText = column->pszText ? column->pszText : "";
     if (WideToAnsi(owner->FWideCaption) != ansiText)
         owner->FWideCaption = AnsiToWide(ansiText);
