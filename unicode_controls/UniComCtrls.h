@@ -150,7 +150,8 @@ private:
         TUniCustomListView* View;
     };
 
-    void FollowAnsiItemText(TMessage& message);
+    void FollowAnsiValues(TUniListItem* item, const TSavedListItem* saved);
+    void FollowAnsiItem(WPARAM index);
     bool ForwardWideColumn(TMessage& message, UINT wideMsg);
     void NotifyHandler(TMessage& message);
     void GetDispInfo(TMessage& message);

@@ -92,6 +92,10 @@ void TWideSubItems::Insert(int index, const WideString& s)
 void TWideSubItems::SetUpdateState(bool updating)
 {
     TUniStringList::SetUpdateState(updating);
+    // While the view copies the 8-bit values in, ending an update there would
+    // write them to the window, which would copy them in again.
+    if (FIgnoreAnsi)
+        return;
     if (updating)
         AnsiItems()->BeginUpdate();
     else

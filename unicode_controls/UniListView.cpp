@@ -24,21 +24,6 @@ int CALLBACK WideCompare(LPARAM lParam1, LPARAM lParam2, LPARAM)
     return lstrcmpW(item1->GetCaption().c_str(), item2->GetCaption().c_str());
 }
 
-// Sub-item `k` of `list` takes `text` and `object`, the list growing by one
-// at most; a farther sub-item takes the whole `source` list instead.
-template <class Source>
-void PutSubItem(TWideSubItems* list, int k, const WideString& text, TObject* object, const Source& source)
-{
-    if (k < list->GetCount()) {
-        list->Put(k, text);
-        list->PutObject(k, object);
-    } else if (k == list->GetCount()) {
-        list->AddObject(text, object);
-    } else {
-        list->Assign(source);
-    }
-}
-
 }  // namespace
 
 VARIRUVU_CLASS_INFO(TUniCustomListView, TCustomListView) {}
@@ -170,42 +155,53 @@ void TUniCustomListView::DestroyWnd()
     TCustomListView::DestroyWnd();
 }
 
-// An LVM_SETITEMTEXTA the view did not cause itself: the wide value follows
-// the saved one while a new window is filled, else the 8-bit one.
-void TUniCustomListView::FollowAnsiItemText(TMessage& message)
+// The wide values follow the 8-bit ones by the twin rule, entry by entry: a
+// wide value stays while its 8-bit form still equals the 8-bit value, so one
+// 8-bit sub-item changed does not cost the others their wide text. While a new
+// window is filled, the saved wide values are the candidates.
+void TUniCustomListView::FollowAnsiValues(TUniListItem* item, const TSavedListItem* saved)
 {
-    const auto* row = reinterpret_cast<const LVITEMA*>(message.LParam);
-    TUniListItem* item = ItemAt(message.WParam);
-    if (!item || !row)
-        return;
+    const AnsiString& caption = item->TListItem::GetCaption();
+    if (saved && WideToAnsi(saved->Caption) == caption)
+        item->FWideCaption = saved->Caption;
+    else if (WideToAnsi(item->FWideCaption) != caption)
+        item->FWideCaption = AnsiToWide(caption);
+
+    TStrings* ansi = static_cast<TListItem*>(item)->GetSubItems();
     TWideSubItems* wide = item->GetSubItems();
-    TSavedListItem* saved = nullptr;
-    if (FHasSavedItems) {
-        if (message.WParam >= FSavedItems.size())
-            return;
-        saved = FSavedItems[message.WParam].get();
-    }
-    if (row->iSubItem == 0) {
-        item->FWideCaption = saved ? saved->Caption : AnsiToWide(item->TListItem::GetCaption());
-        return;
-    }
-    int k = row->iSubItem - 1;
     wide->FIgnoreAnsi = true;
     try {
-        TStrings* ansi = static_cast<TListItem*>(item)->GetSubItems();
-        if (saved && k < saved->SubItems.GetCount())
-            PutSubItem(wide, k, saved->SubItems.Get(k), saved->SubItems.GetObject(k), &saved->SubItems);
-        else if (saved)
-            wide->Assign(&saved->SubItems);
-        else if (k < ansi->GetCount())
-            PutSubItem(wide, k, AnsiToWide(ansi->Get(k)), ansi->GetObject(k), ansi);
-        else
-            wide->Assign(ansi);
+        for (int i = 0; i < ansi->GetCount(); ++i) {
+            AnsiString value = ansi->Get(i);
+            WideString candidate = saved && i < saved->SubItems.GetCount() ? saved->SubItems.Get(i)
+                                   : i < wide->GetCount()                  ? wide->Get(i)
+                                                                           : WideString();
+            if (WideToAnsi(candidate) != value)
+                candidate = AnsiToWide(value);
+            if (i == wide->GetCount())
+                wide->Add(candidate);
+            else if (wide->Get(i) != candidate)
+                wide->Put(i, candidate);
+        }
+        while (wide->GetCount() > ansi->GetCount())
+            wide->Delete(wide->GetCount() - 1);
     } catch (...) {
         wide->FIgnoreAnsi = false;
         throw;
     }
     wide->FIgnoreAnsi = false;
+}
+
+// An LVM_SETITEMTEXTA or LVM_UPDATE the view did not cause itself.
+void TUniCustomListView::FollowAnsiItem(WPARAM index)
+{
+    TUniListItem* item = ItemAt(index);
+    if (!item)
+        return;
+    const TSavedListItem* saved = nullptr;
+    if (FHasSavedItems && index < FSavedItems.size())
+        saved = FSavedItems[index].get();
+    FollowAnsiValues(item, saved);
 }
 
 // An 8-bit column text whose column is known goes to the window as the
@@ -237,7 +233,7 @@ void TUniCustomListView::WndProc(TMessage& message)
     switch (message.Msg) {
     case LVM_SETITEMTEXTA:
         if (FChangeCount == 0)
-            FollowAnsiItemText(message);
+            FollowAnsiItem(message.WParam);
         if (IsUnicodePlatform() && message.LParam &&
             reinterpret_cast<LVITEMA*>(message.LParam)->pszText == LPSTR_TEXTCALLBACKA) {
             message.Result = SendMessageW(FHandle, LVM_SETITEMTEXTW, message.WParam, message.LParam);
@@ -245,19 +241,8 @@ void TUniCustomListView::WndProc(TMessage& message)
         }
         break;
     case LVM_UPDATE:
-        if (!FHasSavedItems && FChangeCount == 0) {
-            if (TUniListItem* item = ItemAt(message.WParam)) {
-                TWideSubItems* wide = item->GetSubItems();
-                wide->FIgnoreAnsi = true;
-                try {
-                    wide->Assign(static_cast<TListItem*>(item)->GetSubItems());
-                } catch (...) {
-                    wide->FIgnoreAnsi = false;
-                    throw;
-                }
-                wide->FIgnoreAnsi = false;
-            }
-        }
+        if (FChangeCount == 0)
+            FollowAnsiItem(message.WParam);
         break;
     case LVM_SORTITEMS:
         if (FSortProbe) {
