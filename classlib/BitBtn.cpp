@@ -15,6 +15,7 @@ constexpr TKindDefaults KindDefaults[] = {
 
 VARIRUVU_CLASS_INFO(TBitBtn, TButton)
 {
+    info.Property("Caption", &TBitBtn::GetCaption, &TBitBtn::SetCaption).Stored(&TBitBtn::IsCustomCaption);
     info.Property("Glyph", &TBitBtn::GetGlyph, &TBitBtn::SetGlyph);
     info.Property("Kind", &TBitBtn::GetKind, &TBitBtn::SetKind).Default(bkCustom);
     info.Property("Layout", &TBitBtn::GetLayout, &TBitBtn::SetLayout).Default(blGlyphLeft);
@@ -42,6 +43,13 @@ void TBitBtn::SetKind(TBitBtnKind value)
         SetCancel(value == bkCancel || value == bkNo);
     }
     Invalidate();
+}
+
+bool TBitBtn::IsCustomCaption() const
+{
+    if (FKind == bkCustom)
+        return IsCaptionStored();
+    return GetCaption() != KindDefaults[FKind].Caption;
 }
 
 void TBitBtn::SetLayout(TButtonLayout value)

@@ -131,6 +131,8 @@ public:
     TBitBtnKind GetKind() const { return FKind; }
     // A kind other than bkCustom brings its caption and modal result.
     void SetKind(TBitBtnKind value);
+    // Stored test of Caption: not the caption the kind brings.
+    bool IsCustomCaption() const;
     TButtonLayout GetLayout() const { return FLayout; }
     void SetLayout(TButtonLayout value);
     int GetMargin() const { return FMargin; }

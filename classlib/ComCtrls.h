@@ -396,6 +396,22 @@ private:
 
 // ---- rich edit ----
 
+class TCustomRichEdit;
+
+// The lines of a rich edit; loading and saving carry rich text unless the
+// control is set to plain text.
+class TRichEditStrings : public TMemoStrings {
+public:
+    explicit TRichEditStrings(TCustomRichEdit* richEdit);
+    void LoadFromStream(TStream* stream) override;
+    void SaveToStream(TStream* stream) const override;
+
+private:
+    TCustomRichEdit* FRichEdit;
+};
+
+// A control on a rich edit window of the platform's first rich edit
+// generation, whose text breaks lines with CR LF as the memo's does.
 class TCustomRichEdit : public TCustomMemo {
 public:
     VARIRUVU_DECLARE_CLASS_INFO
@@ -403,9 +419,22 @@ public:
 
     void WndProc(TMessage& message) override;
 
+    bool GetPlainText() const { return FPlainText; }
+    void SetPlainText(bool value) { FPlainText = value; }
+    // The selection as the window hands it out, which may differ from a cut of the text.
+    AnsiString GetSelText() override;
+    // Prints the whole text on the default printer as one document named `caption`.
+    virtual void PrintText(const AnsiString& caption);
+
+    TNotifyEvent OnSelectionChange;
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    virtual void SelectionChange();
+
+private:
+    bool FPlainText = false;
 };
 
 class TRichEdit : public TCustomRichEdit {

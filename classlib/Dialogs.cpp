@@ -30,8 +30,6 @@ bool TCommonDialog::TaskModalDialog(const std::function<bool(HWND owner)>& dialo
         if (wnd != owner)
             EnableWindow(wnd, FALSE);
     Application->ModalStarted();
-    if (OnShow)
-        OnShow(this);
     bool result = false;
     try {
         result = dialog(owner);
@@ -44,8 +42,6 @@ bool TCommonDialog::TaskModalDialog(const std::function<bool(HWND owner)>& dialo
     Application->ModalFinished();
     for (HWND wnd : disabled)
         EnableWindow(wnd, TRUE);
-    if (OnClose)
-        OnClose(this);
     return result;
 }
 
@@ -56,10 +52,14 @@ VARIRUVU_CLASS_INFO(TOpenDialog, TCommonDialog)
     info.Property("Filter", &TOpenDialog::GetFilter, &TOpenDialog::SetFilter);
     info.Property("FilterIndex", &TOpenDialog::GetFilterIndex, &TOpenDialog::SetFilterIndex).Default(1);
     info.Property("InitialDir", &TOpenDialog::GetInitialDir, &TOpenDialog::SetInitialDir);
+    info.Property("OnCanClose", &TOpenDialog::OnCanClose);
+    info.Property("OnIncludeItem", &TOpenDialog::OnIncludeItem);
     info.Property("Options", &TOpenDialog::GetOptions, &TOpenDialog::SetOptions)
         .Default(TOpenOptions{ofHideReadOnly, ofEnableSizing});
     info.Property("Title", &TOpenDialog::GetTitle, &TOpenDialog::SetTitle);
 }
+
+bool ForceCurrentDirectory = false;
 
 TOpenDialog::TOpenDialog(TComponent* AOwner) : TCommonDialog(AOwner), FFiles(std::make_unique<TStringList>()) {}
 
@@ -123,7 +123,10 @@ bool TOpenDialog::DoExecute(TOpenFileFunc func)
     ofn.nFilterIndex = static_cast<DWORD>(FFilterIndex);
     ofn.lpstrFile = buffer.data();
     ofn.nMaxFile = size;
-    ofn.lpstrInitialDir = FInitialDir.empty() ? nullptr : FInitialDir.c_str();
+    if (!FInitialDir.empty())
+        ofn.lpstrInitialDir = FInitialDir.c_str();
+    else if (ForceCurrentDirectory)
+        ofn.lpstrInitialDir = ".";
     ofn.lpstrTitle = FTitle.empty() ? nullptr : FTitle.c_str();
     ofn.lpstrDefExt = FDefaultExt.empty() ? nullptr : FDefaultExt.c_str();
     for (const TOptionFlag& f : OptionFlags)
@@ -131,6 +134,14 @@ bool TOpenDialog::DoExecute(TOpenFileFunc func)
             ofn.Flags |= f.Flag;
     if (!FOptions.Contains(ofOldStyleDialog))
         ofn.Flags |= OFN_EXPLORER;
+    ofn.Flags |= OFN_ENABLEHOOK;
+    ofn.lpfnHook = &TOpenDialog::DialogHook;
+    ofn.lCustData = reinterpret_cast<LPARAM>(this);
+    if (FTemplate) {
+        ofn.Flags |= OFN_ENABLETEMPLATE;
+        ofn.hInstance = GetModuleHandleA(nullptr);
+        ofn.lpTemplateName = FTemplate;
+    }
 
     bool ok = TaskModalDialog([&](HWND owner) {
         ofn.hwndOwner = owner;
@@ -181,6 +192,78 @@ void TOpenDialog::ReadFileNames(const char* buffer, DWORD flags)
         FFiles->Add(absolute ? name : folder + name);
     }
     FFileName = FFiles->Get(0);
+}
+
+UINT_PTR CALLBACK TOpenDialog::DialogHook(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    // The record of either character width: lCustData lies at the same place in both.
+    if (msg == WM_INITDIALOG)
+        SetWindowLongPtrA(wnd, DWLP_USER, reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData);
+    auto* dialog = reinterpret_cast<TOpenDialog*>(GetWindowLongPtrA(wnd, DWLP_USER));
+    if (!dialog)
+        return 0;
+    TMessage message{msg, wParam, lParam, 0};
+    // An exception must not unwind through the system's dialog code.
+    try {
+        if (msg == WM_INITDIALOG) {
+            dialog->FHandle = wnd;
+            if (dialog->OnShow)
+                dialog->OnShow(dialog);
+        }
+        dialog->WndProc(message);
+        if (msg == WM_DESTROY) {
+            dialog->FHandle = nullptr;
+            if (dialog->OnClose)
+                dialog->OnClose(dialog);
+        }
+    } catch (...) {
+        Application->HandleException(dialog);
+    }
+    return static_cast<UINT_PTR>(message.Result);
+}
+
+void TOpenDialog::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_INITDIALOG:
+        // The old-style dialog is this window: let the system set the focus.
+        message.Result = FOptions.Contains(ofOldStyleDialog) ? 1 : 0;
+        return;
+    case WM_NOTIFY:
+        break;
+    default:
+        return;
+    }
+    const auto* notify = reinterpret_cast<const OFNOTIFYEXA*>(message.LParam);
+    if (notify->hdr.code == CDN_FILEOK) {
+        const OPENFILENAMEA* ofn = reinterpret_cast<const OFNOTIFYA*>(notify)->lpOFN;
+        ReadFileNames(ofn->lpstrFile, ofn->Flags);
+        bool accepted = CanClose();
+        FFiles->Clear();
+        if (!accepted) {
+            message.Result = 1;
+            SetWindowLongPtrA(FHandle, DWLP_MSGRESULT, 1);
+        }
+    } else if (notify->hdr.code == CDN_INCLUDEITEM) {
+        bool include = true;
+        IncludeItem(*notify, include);
+        message.Result = include ? 1 : 0;
+        SetWindowLongPtrA(FHandle, DWLP_MSGRESULT, message.Result);
+    }
+}
+
+bool TOpenDialog::CanClose()
+{
+    bool canClose = true;
+    if (OnCanClose)
+        OnCanClose(this, canClose);
+    return canClose;
+}
+
+void TOpenDialog::IncludeItem(const OFNOTIFYEXA& notify, bool& include)
+{
+    if (OnIncludeItem)
+        OnIncludeItem(notify, include);
 }
 
 AnsiString MessageDlgTitle(TMsgDlgType type)

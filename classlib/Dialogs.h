@@ -15,7 +15,9 @@ public:
 
 protected:
     // Runs the system dialog with every other window of the program disabled
-    // (the owner is the active window, else the application window).
+    // (the owner is the active window, else the application window). OnShow
+    // and OnClose are the dialog window's to fire, not this runner's: a run
+    // may end without ever showing one.
     bool TaskModalDialog(const std::function<bool(HWND owner)>& dialog);
 };
 
@@ -34,6 +36,12 @@ using TOpenOptions = TSet<TOpenOption>;
 
 // The platform's open-file function (GetOpenFileNameA or a stand-in).
 using TOpenFileFunc = BOOL(WINAPI*)(OPENFILENAMEA*);
+// Asked for every item the dialog is about to list (with ofEnableIncludeNotify).
+using TIncludeItemEvent = TEvent<const OFNOTIFYEXA&, bool&>;
+
+// When set, an open dialog without InitialDir starts in the current folder
+// rather than where the system last left off.
+extern bool ForceCurrentDirectory;
 
 class TOpenDialog : public TCommonDialog {
 public:
@@ -58,8 +66,20 @@ public:
     void SetDefaultExt(const AnsiString& value) { FDefaultExt = value; }
     // The chosen files, full paths, in the dialog's order.
     TStrings* GetFiles() const { return FFiles.get(); }
+    // A dialog resource (name or MAKEINTRESOURCEA number) of the program laid
+    // into the dialog; the name must outlive the dialog. Null for none.
+    const char* GetTemplate() const { return FTemplate; }
+    void SetTemplate(const char* value) { FTemplate = value; }
+    // The dialog's own window while it is shown (the child that runs the
+    // window procedure below), else null.
+    HWND GetHandle() const { return FHandle; }
 
     bool Execute() override { return RunDialog(); }
+
+    // Asked when the user confirms a choice, with Files holding it; setting
+    // the flag false keeps the dialog open.
+    TCloseQueryEvent OnCanClose;
+    TIncludeItemEvent OnIncludeItem;
 
 protected:
     // The dialog-run slot; the base runs the 8-bit dialog.
@@ -69,6 +89,11 @@ protected:
     bool DoExecute(TOpenFileFunc func);
     // Splits the returned buffer into FileName and Files.
     void ReadFileNames(const char* buffer, DWORD flags);
+    // The messages of the dialog's window; Result is the message's answer.
+    virtual void WndProc(TMessage& message);
+    // The close check: OnCanClose's answer, true when it is not assigned.
+    virtual bool CanClose();
+    virtual void IncludeItem(const OFNOTIFYEXA& notify, bool& include);
 
 private:
     TOpenOptions FOptions{ofHideReadOnly, ofEnableSizing};
@@ -79,6 +104,10 @@ private:
     AnsiString FTitle;
     AnsiString FDefaultExt;
     std::unique_ptr<TStringList> FFiles;
+    const char* FTemplate = nullptr;
+    HWND FHandle = nullptr;
+
+    static UINT_PTR CALLBACK DialogHook(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
 
 enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };

@@ -35,6 +35,13 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
+    // Writes the caption into `rect`, the area inside the bevels and the border,
+    // centred vertically by the height of a line.
+    virtual void PaintCaption(TRect rect);
+    // PaintCaption's share for any kind of text: `lineHeight` measures a line on
+    // the canvas in the panel's font, `draw` writes the text with the flags given.
+    void DrawCaptionWith(TRect rect, const std::function<int(TCanvas* canvas)>& lineHeight,
+                         const std::function<void(HDC dc, RECT& r, UINT flags)>& draw);
     // Children are arranged inside the bevels and the border.
     void ShrinkClientArea(TRect& rect) override;
 

@@ -10,6 +10,8 @@
 
 VARIRUVU_EXCEPTION(EInvalidGraphic, Exception);
 VARIRUVU_EXCEPTION(EInvalidGraphicOperation, Exception);
+// Ends a painting in progress without a message; the painter catches it.
+VARIRUVU_EXCEPTION(EAbortPaint, Exception);
 
 // An RGB value 0x00BBGGRR, or a system colour: the high bit set and the
 // COLOR_ index in the low byte.
@@ -40,6 +42,9 @@ constexpr TColor clScrollBar = clSystemColor | COLOR_SCROLLBAR, clBackground = c
 
 // The COLORREF of a colour, system colours resolved.
 COLORREF ColorToRGB(TColor color);
+// A brush of single pixels in the two colours, alternating like a chess
+// board; the library keeps it (made again when the colours change).
+HBRUSH PatternBrush(TColor back, TColor fore);
 // The type colour properties are published with: form texts name colours (clBtnFace).
 const TTypeInfo& ColorTypeInfo();
 

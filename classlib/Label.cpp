@@ -121,9 +121,14 @@ UINT TCustomLabel::TextFlags() const
 void TCustomLabel::DoDrawText(TRect& rect, UINT flags)
 {
     AnsiString text = GetCaption();
-    // An empty caption (or a lone accelerator mark) still measures one line.
-    if ((flags & DT_CALCRECT) && (text.empty() || (FShowAccelChar && text == "&")))
-        text += ' ';
+    PadForMeasure(text, flags);
+    DrawTextWith(rect, flags, [&text](HDC dc, RECT& r, UINT format) {
+        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+    });
+}
+
+void TCustomLabel::DrawTextWith(TRect& rect, UINT flags, const std::function<void(HDC dc, RECT& r, UINT flags)>& draw)
+{
     if (!FShowAccelChar)
         flags |= DT_NOPREFIX;
     TCanvas* canvas = GetCanvas();
@@ -135,13 +140,13 @@ void TCustomLabel::DoDrawText(TRect& rect, UINT flags)
         SetBkMode(dc, TRANSPARENT);
         OffsetRect(&r, 1, 1);
         SetTextColor(dc, ColorToRGB(clBtnHighlight));
-        DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+        draw(dc, r, flags);
         OffsetRect(&r, -1, -1);
         SetTextColor(dc, ColorToRGB(clBtnShadow));
     } else {
         SetTextColor(dc, ColorToRGB(GetFont()->GetColor()));
     }
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+    draw(dc, r, flags);
     rect = TRect(r.left, r.top, r.right, r.bottom);
 }
 

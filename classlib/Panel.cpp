@@ -129,12 +129,26 @@ void TCustomPanel::Paint()
         canvas->GetBrush()->SetColor(GetColor());
         canvas->FillRect(rect);
     }
+    PaintCaption(rect);
+}
+
+void TCustomPanel::PaintCaption(TRect rect)
+{
     AnsiString caption = GetCaption();
     if (caption.empty())
         return;
+    DrawCaptionWith(
+        rect, [](TCanvas* canvas) { return canvas->TextHeight("W"); },
+        [&caption](HDC dc, RECT& r, UINT flags) { DrawTextA(dc, caption.c_str(), -1, &r, flags); });
+}
+
+void TCustomPanel::DrawCaptionWith(TRect rect, const std::function<int(TCanvas* canvas)>& lineHeight,
+                                   const std::function<void(HDC dc, RECT& r, UINT flags)>& draw)
+{
+    TCanvas* canvas = GetCanvas();
     canvas->GetBrush()->SetStyle(bsClear);
     canvas->GetFont()->Assign(GetFont());
-    int height = canvas->TextHeight("W");
+    int height = lineHeight(canvas);
     rect.top = (rect.top + rect.bottom - height) / 2;
     rect.bottom = rect.top + height;
     static constexpr UINT alignments[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
@@ -143,7 +157,7 @@ void TCustomPanel::Paint()
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(GetFont()->GetColor()));
     RECT r = rect;
-    DrawTextA(dc, caption.c_str(), -1, &r, DT_EXPANDTABS | DT_VCENTER | alignments[FAlignment]);
+    draw(dc, r, DT_EXPANDTABS | DT_VCENTER | alignments[FAlignment]);
 }
 
 void TCustomPanel::WndProc(TMessage& message)

@@ -2,6 +2,7 @@
 // memos and combo boxes.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "classlib/Forms.h"
@@ -43,6 +44,16 @@ public:
 protected:
     // Draws (or, with DT_CALCRECT, measures into `rect`) the caption on the canvas.
     virtual void DoDrawText(TRect& rect, UINT flags);
+    // DoDrawText's share for any kind of text: `draw` writes the text with the
+    // flags given, into the label's font, twice (embossed) for a disabled label.
+    void DrawTextWith(TRect& rect, UINT flags, const std::function<void(HDC dc, RECT& r, UINT flags)>& draw);
+    // An empty text, or a lone accelerator mark, would measure no line: a space stands in.
+    template <class S>
+    void PadForMeasure(S& text, UINT flags) const
+    {
+        if ((flags & DT_CALCRECT) && (text.empty() || (FShowAccelChar && text.size() == 1 && text[0] == '&')))
+            text += ' ';
+    }
     void Paint() override;
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -186,7 +197,7 @@ public:
     void SetSelStart(int value);
     int GetSelLength();
     void SetSelLength(int value);
-    AnsiString GetSelText();
+    virtual AnsiString GetSelText();
     void SetSelText(const AnsiString& value);
     void SelectAll();
 
@@ -218,6 +229,7 @@ class TCustomMemo;
 class TMemoStrings : public TStrings {
 public:
     explicit TMemoStrings(TCustomMemo* memo) : FMemo(memo) {}
+    TCustomMemo* GetMemo() const { return FMemo; }
     AnsiString Get(int index) const override;
     int GetCount() const override;
     void Put(int index, const AnsiString& s) override;
@@ -251,6 +263,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void WndProc(TMessage& message) override;
+    // For a descendant whose lines do more than the memo's.
+    void ReplaceLines(std::unique_ptr<TStrings> lines) { FLines = std::move(lines); }
 
 private:
     std::unique_ptr<TStrings> FLines;

@@ -113,7 +113,8 @@ void NextTokenW(const wchar_t*& cursor, wchar_t delim, WideString& token)
     while (*end && *end != delim)
         ++end;
     token.assign(cursor, end);
-    cursor = *end ? end + 1 : end;
+    // A NUL delimiter is always found: the text is a list of terminated texts.
+    cursor = *end == delim ? end + 1 : end;
 }
 
 std::vector<WideString> SplitWideBuffer(const wchar_t* buffer, wchar_t delim)

@@ -35,7 +35,8 @@ bool IsPathDelimiterW(const WideString& s, size_t index);
 size_t LastDelimiterW(const WideString& delimiters, const WideString& s);
 
 // The text up to the next delim; the cursor stops behind it, or on the
-// terminator when there is none.
+// terminator when there is none. With delim NUL the cursor always moves
+// behind the terminator: the buffer holds terminated texts, ended by an empty one.
 void NextTokenW(const wchar_t*& cursor, wchar_t delim, WideString& token);
 // The tokens up to the first empty one.
 std::vector<WideString> SplitWideBuffer(const wchar_t* buffer, wchar_t delim);

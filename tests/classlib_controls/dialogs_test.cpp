@@ -5,52 +5,10 @@
 #include "classlib/Dialogs.h"
 #include "classlib/FolderBrowser.h"
 #include "tests/support/BoxAnswerer.h"
+#include "tests/support/DialogAnswerer.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace {
-
-// Answers the first dialog window of this thread titled `title` (any title
-// when null), from a timer that the dialog's own message loop runs: one step
-// at each tick, so that the dialog handles what a step did before the next.
-class TDialogAnswerer {
-public:
-    using TStep = std::function<void(HWND)>;
-    TDialogAnswerer(const char* title, std::vector<TStep> steps) : FTitle(title), FSteps(std::move(steps))
-    {
-        Current = this;
-        FTimer = SetTimer(nullptr, 0, 100, &TDialogAnswerer::Tick);
-    }
-    TDialogAnswerer(const char* title, TStep step) : TDialogAnswerer(title, std::vector<TStep>{std::move(step)}) {}
-    ~TDialogAnswerer()
-    {
-        KillTimer(nullptr, FTimer);
-        Current = nullptr;
-    }
-    bool Answered() const { return FDone == FSteps.size(); }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        TDialogAnswerer* self = Current;
-        if (!self || self->Answered())
-            return;
-        // Only this process's dialogs: other test programs show theirs on the same desktop.
-        for (HWND dialog : TopLevelWindows("#32770", GetCurrentProcessId())) {
-            char title[256] = {};
-            GetWindowTextA(dialog, title, sizeof(title));
-            if (!self->FTitle || lstrcmpA(title, self->FTitle) == 0) {
-                self->FSteps[self->FDone++](dialog);
-                return;
-            }
-        }
-    }
-
-    static inline TDialogAnswerer* Current = nullptr;
-    const char* FTitle;
-    std::vector<TStep> FSteps;
-    size_t FDone = 0;
-    UINT_PTR FTimer = 0;
-};
 
 struct TDialogContents {
     std::vector<AnsiString> Texts;
@@ -159,6 +117,26 @@ TEST_F(OpenDialogTest, ASingleFileIsOneFullPathAndCancelGivesNothing)
     TDialogAnswerer answerer("Choose files", [](HWND d) { PressButton(d, IDCANCEL); });
     EXPECT_FALSE(dialog->Execute());
     EXPECT_EQ(dialog->GetFiles()->GetCount(), 0);
+}
+
+TEST_F(OpenDialogTest, TheCloseCheckSeesTheChoiceAndCanKeepTheDialogOpen)
+{
+    int shows = 0, closes = 0;
+    std::vector<AnsiString> checked;
+    dialog->OnShow = TNotifyEvent::FromFunction([&](TObject*) { ++shows; });
+    dialog->OnClose = TNotifyEvent::FromFunction([&](TObject*) { ++closes; });
+    dialog->OnCanClose = TCloseQueryEvent::FromFunction([&](TObject*, bool& canClose) {
+        checked.push_back(dialog->GetFiles()->GetCount() == 1 ? ExtractFileName(dialog->GetFiles()->Get(0)) : "?");
+        canClose = checked.size() > 1;
+    });
+    TDialogAnswerer answerer("Choose files", {[](HWND d) { TypeAndConfirm(d, "b.txt"); },
+                                              [](HWND d) { TypeAndConfirm(d, "a.txt"); }});
+    ASSERT_TRUE(dialog->Execute());
+    EXPECT_EQ(checked, (std::vector<AnsiString>{"b.txt", "a.txt"}));
+    ASSERT_EQ(dialog->GetFiles()->GetCount(), 1);
+    EXPECT_EQ(CompareText(dialog->GetFiles()->Get(0), folder + "\\a.txt"), 0) << dialog->GetFiles()->Get(0);
+    EXPECT_EQ(shows, 1);
+    EXPECT_EQ(closes, 1);
 }
 
 // Selects the entry named `name` among the children of the browser tree's root, as a click would.

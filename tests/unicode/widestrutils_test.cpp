@@ -62,6 +62,9 @@ TEST(Tokens, SplitEndsAtTheFirstEmptyToken)
     EXPECT_EQ(SplitWideBuffer(L"a|b|", L'|'), (Tokens{L"a", L"b"}));
     EXPECT_EQ(SplitWideBuffer(L"|a", L'|'), Tokens{});
     EXPECT_EQ(SplitWideBuffer(L"", L'|'), Tokens{});
+    // A list of terminated names, as the file dialog returns several (the literal adds the last NUL).
+    EXPECT_EQ(SplitWideBuffer(L"C:\\Data\0a.txt\0b.txt\0", L'\0'), (Tokens{L"C:\\Data", L"a.txt", L"b.txt"}));
+    EXPECT_EQ(SplitWideBuffer(L"C:\\Data\\a.txt\0", L'\0'), Tokens{L"C:\\Data\\a.txt"});
     WideString many;
     for (int i = 0; i < 600; ++i)
         many += std::to_wstring(i) + L";";

@@ -7,23 +7,7 @@
 
 namespace {
 
-// A Unicode button and a window-less label that take wide texts from their action.
-class TActionButton : public TUniTestButton {
-public:
-    using TUniTestButton::TUniTestButton;
-
-protected:
-    TActionLinkClass GetActionLinkClass() const override
-    {
-        return WideActionLinkClass(const_cast<TActionButton*>(this), TUniTestButton::GetActionLinkClass());
-    }
-    void ActionChange(TObject* sender, bool checkDefaults) override
-    {
-        TUniTestButton::ActionChange(sender, checkDefaults);
-        ApplyActionText(this, static_cast<TBasicAction*>(sender), checkDefaults);
-    }
-};
-
+// A window-less label that takes wide texts from its action.
 class TActionLabel : public TLabel {
 public:
     using TLabel::TLabel;
@@ -147,7 +131,7 @@ protected:
         open = Item(file, L"&\u0150ffnen");
         save = Item(file, L"");
         form->SetMenu(menu);
-        button = Add<TActionButton>();
+        button = Add<TUniButton>();
         label = Add<TActionLabel>(10, 50);
         action = new TUniAction(form.get());
         action->SetWideCaption(L"&Save \u0433");
@@ -170,7 +154,7 @@ protected:
     TUniMenuItem* file = nullptr;
     TUniMenuItem* open = nullptr;
     TUniMenuItem* save = nullptr;
-    TActionButton* button = nullptr;
+    TUniButton* button = nullptr;
     TActionLabel* label = nullptr;
     TUniAction* action = nullptr;
 };

@@ -82,7 +82,7 @@ using UniApplicationHint = UniFormTest;
 TEST_F(UniApplicationHint, TheWideHintFollowsTheHintControlsLongPart)
 {
     TUniApplication* app = UniApplication();
-    auto* button = Add<TUniTestButton>();
+    auto* button = Add<TUniButton>();
     const WideString longPart = L"Posune \u0161ipku \u0416";
     SetWideHint(button, longPart);
     Application->NoteMouseControl(button);
@@ -119,7 +119,7 @@ TEST_F(UniApplicationHint, AHintGoingOutAsAnActionReachesItsShowerWide)
 {
     UniApplication();
     auto* shower = Add<THintShower>(10, 200, 100, 20);
-    auto* button = Add<TUniTestButton>();
+    auto* button = Add<TUniButton>();
     const WideString hint = L"Posune \u0161ipku \u0416";
     SetWideHint(button, hint);
     Application->NoteMouseControl(button);

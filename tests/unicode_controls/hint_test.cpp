@@ -11,7 +11,7 @@ protected:
     {
         UniFormTest::SetUp();
         form->SetShowHint(true);
-        button = Add<TUniTestButton>(20, 20, 160, 30);
+        button = Add<TUniButton>(20, 20, 160, 30);
         button->SetShowHint(true);
         button->HandleNeeded();
     }
@@ -28,7 +28,7 @@ protected:
         Pump();
         return Application->GetHintWindow();
     }
-    TUniTestButton* button = nullptr;
+    TUniButton* button = nullptr;
 };
 
 TEST_F(WideHintTest, TheWideHintWindowShowsTheShortPart)

@@ -26,9 +26,9 @@ int main(int argc, char** argv)
     const Item buttons[] = {{20, L"P\u0159\u00EDli\u0161 \u017Elu\u0165ou\u010Dk\u00FD k\u016F\u0148"},
                             {60, L"\u0412\u0438\u0434\u0430\u043B\u0438\u0442\u0438 \u0444\u0430\u0439\u043B\u0438"},
                             {100, L"\u5B89\u5168\u5220\u9664\u6587\u4EF6"}};
-    TUniTestButton* first = nullptr;
+    TUniButton* first = nullptr;
     for (const Item& item : buttons) {
-        auto* button = new TUniTestButton(&form);
+        auto* button = new TUniButton(&form);
         button->SetParent(&form);
         button->SetBounds(20, item.Top, 200, 30);
         SetWideText(button, item.Caption);

@@ -2,13 +2,6 @@
 
 #include "unicode/UniSystem.h"
 
-VARIRUVU_CLASS_INFO(TUniTestButton, TButton) {}
-
-void TUniTestButton::CreateWindowHandle(const TCreateParams& params)
-{
-    CreateUnicodeHandle(this, params, L"BUTTON");
-}
-
 VARIRUVU_CLASS_INFO(TUniTestEdit, TEdit) {}
 
 TUniTestEdit::TUniTestEdit(TComponent* AOwner) : TEdit(AOwner)

@@ -10,16 +10,7 @@
 
 #include "classlib/Forms.h"
 #include "unicode_controls/UniControls.h"
-
-// A system button whose window is a Unicode one.
-class TUniTestButton : public TButton {
-public:
-    VARIRUVU_DECLARE_CLASS_INFO
-    using TButton::TButton;
-
-protected:
-    void CreateWindowHandle(const TCreateParams& params) override;
-};
+#include "unicode_controls/UniStdCtrls.h"
 
 // A system edit whose window is a Unicode one; the characters its key
 // handler sees are kept.

@@ -18,7 +18,7 @@ using UnicodeWindowTest = UniFormTest;
 
 TEST_F(UnicodeWindowTest, WideCaptionsReadBackExactly)
 {
-    auto* button = Add<TUniTestButton>();
+    auto* button = Add<TUniButton>();
     HWND wnd = button->GetHandle();
     ASSERT_TRUE(IsWindowUnicode(wnd));
     for (const WideString& caption : Captions) {
@@ -32,14 +32,14 @@ TEST_F(UnicodeWindowTest, WideCaptionsReadBackExactly)
 
 TEST_F(UnicodeWindowTest, EachLibraryClassHasOneUnicodeClassAndFindControlKnowsTheWindows)
 {
-    auto* first = Add<TUniTestButton>(10, 10);
-    auto* second = Add<TUniTestButton>(10, 50);
+    auto* first = Add<TUniButton>(10, 10);
+    auto* second = Add<TUniButton>(10, 50);
     auto* panel = Add<TUniTestPanel>(10, 90);
-    EXPECT_EQ(WindowClassName(first->GetHandle()), L"TUniTestButton.UnicodeClass");
-    EXPECT_EQ(WindowClassName(second->GetHandle()), L"TUniTestButton.UnicodeClass");
+    EXPECT_EQ(WindowClassName(first->GetHandle()), L"TUniButton.UnicodeClass");
+    EXPECT_EQ(WindowClassName(second->GetHandle()), L"TUniButton.UnicodeClass");
     EXPECT_EQ(WindowClassName(panel->GetHandle()), L"TUniTestPanel.UnicodeClass");
     WNDCLASSW cls{};
-    ASSERT_TRUE(GetClassInfoW(GetModuleHandleW(nullptr), L"TUniTestButton.UnicodeClass", &cls));
+    ASSERT_TRUE(GetClassInfoW(GetModuleHandleW(nullptr), L"TUniButton.UnicodeClass", &cls));
     EXPECT_EQ(FindControl(first->GetHandle()), first);
     EXPECT_EQ(FindControl(second->GetHandle()), second);
     EXPECT_EQ(FindControl(panel->GetHandle()), panel);
@@ -49,7 +49,7 @@ TEST_F(UnicodeWindowTest, EachLibraryClassHasOneUnicodeClassAndFindControlKnowsT
 
 TEST_F(UnicodeWindowTest, TheLibrarysHandlersStillRun)
 {
-    auto* button = Add<TUniTestButton>();
+    auto* button = Add<TUniButton>();
     int clicks = 0;
     button->OnClick = TNotifyEvent::FromFunction([&](TObject*) { ++clicks; });
     SendMessageW(button->GetHandle(), BM_CLICK, 0, 0);
@@ -75,7 +75,7 @@ TEST_F(UnicodeWindowTest, SameWideCaptionTwiceChangesTheTextOnce)
 
 TEST_F(UnicodeWindowTest, RecreatedWindowKeepsWideCaptionAndHintAndItsTrap)
 {
-    auto* button = Add<TUniTestButton>();
+    auto* button = Add<TUniButton>();
     SetWideText(button, Captions[0]);
     SetWideHint(button, Captions[2]);
     HWND old = button->GetHandle();
@@ -95,7 +95,7 @@ TEST_F(UnicodeWindowTest, RecreatedWindowKeepsWideCaptionAndHintAndItsTrap)
 
 TEST_F(UnicodeWindowTest, WithoutAWindowTheHelperKeepsTheWideCaption)
 {
-    auto* button = Add<TUniTestButton>();
+    auto* button = Add<TUniButton>();
     button->HandleNeeded();
     SetWideText(button, Captions[3]);
     button->DestroyHandle();
@@ -113,7 +113,7 @@ TEST_F(UnicodeWindowTest, FreeingControlsFreesTheirTrapsAndHelpers)
     const int traps = TWinControlTrap::LiveCount();
     const int helpers = WideControlHelperCount();
     for (int i = 0; i < 3000; ++i) {
-        auto* button = Add<TUniTestButton>();
+        auto* button = Add<TUniButton>();
         SetWideText(button, Captions[i % 5]);
         SetWideHint(button, Captions[(i + 1) % 5]);
         if (i % 3 == 0)
@@ -126,7 +126,7 @@ TEST_F(UnicodeWindowTest, FreeingControlsFreesTheirTrapsAndHelpers)
 
 TEST_F(UnicodeWindowTest, TheDestroyMessageTakesTheTrapAway)
 {
-    auto* button = Add<TUniTestButton>();
+    auto* button = Add<TUniButton>();
     HWND wnd = button->GetHandle();
     WNDPROC trapped = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(wnd, GWLP_WNDPROC));
     SendMessageW(wnd, UniDestroyWindowMessage(), 0, 0);
@@ -152,7 +152,7 @@ struct THandlerHook : TObject {
 
 TEST_F(UnicodeWindowTest, AHandlerHookedInFrontOfTheTrapStaysThereAcrossRecreation)
 {
-    auto* button = Add<TUniTestButton>();
+    auto* button = Add<TUniButton>();
     button->HandleNeeded();
     THandlerHook hook;
     hook.Saved = button->GetWindowProc();
@@ -177,7 +177,7 @@ TEST_F(UnicodeWindowTest, TrappingAnAnsiWindowIsRefused)
 
 TEST_F(UnicodeWindowTest, NotifyFormatAnswersByTheWindowAndThePlatform)
 {
-    auto* wide = Add<TUniTestButton>();
+    auto* wide = Add<TUniButton>();
     auto* plain = Add<TButton>(10, 50);
     EXPECT_EQ(NotifyFormatAnswer(wide->GetHandle()), NFR_UNICODE);
     EXPECT_EQ(NotifyFormatAnswer(plain->GetHandle()), NFR_ANSI);
@@ -193,10 +193,10 @@ using UnicodeWindowPlatformTest = UniPlatformTest;
 // Text and hint of windowed controls with and without a window, and of a window-less one.
 TEST_P(UnicodeWindowPlatformTest, WideTextAndHintFollowThePlatform)
 {
-    auto* button = Add<TUniTestButton>();
+    auto* button = Add<TUniButton>();
     auto* label = Add<TLabel>(10, 50);
-    auto* unmade = new TUniTestButton(form.get());
-    std::unique_ptr<TUniTestButton> owned(unmade);
+    auto* unmade = new TUniButton(form.get());
+    std::unique_ptr<TUniButton> owned(unmade);
     HWND wnd = button->GetHandle();
     EXPECT_EQ(IsWindowUnicode(wnd) != FALSE, Unicode());
     const WideString caption = Captions[0];
@@ -237,7 +237,7 @@ TEST(WideHintText, ShortAndLongParts)
 TEST_F(UnicodeWindowTest, FindWideHintTakesTheFirstHintUpTheParents)
 {
     auto* panel = Add<TUniTestPanel>(10, 10, 200, 100);
-    auto* button = new TUniTestButton(form.get());
+    auto* button = new TUniButton(form.get());
     button->SetParent(panel);
     SetWideHint(form.get(), L"form");
     EXPECT_EQ(FindWideHint(button), L"form");
