@@ -133,9 +133,18 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner) : TCustomListControl(AOwner
     SetTabStop(true);
     SetParentColor(false);
     SetColor(clWindow);
+    FEditChild.Instance = MakeObjectInstance(TWndMethod(this, &TCustomComboBox::EditWndProc));
+    FListChild.Instance = MakeObjectInstance(TWndMethod(this, &TCustomComboBox::ListWndProc));
 }
 
-TCustomComboBox::~TCustomComboBox() = default;
+TCustomComboBox::~TCustomComboBox()
+{
+    // The child windows call the instances until the window is gone.
+    Destroying();
+    DestroyHandle();
+    FreeObjectInstance(FEditChild.Instance);
+    FreeObjectInstance(FListChild.Instance);
+}
 
 std::unique_ptr<TCustomComboBoxStrings> TCustomComboBox::AnsiItemsClass() const
 {
@@ -191,6 +200,38 @@ void TCustomComboBox::SetDroppedDown(bool value)
     SendMessageA(GetHandle(), CB_SHOWDROPDOWN, value, 0);
 }
 
+int TCustomComboBox::GetSelStart()
+{
+    DWORD start = 0;
+    SendMessageA(GetHandle(), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), 0);
+    return static_cast<int>(start);
+}
+
+void TCustomComboBox::SetSelStart(int value)
+{
+    SendMessageA(GetHandle(), CB_SETEDITSEL, 0, MAKELPARAM(value, value));
+}
+
+int TCustomComboBox::GetSelLength()
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(GetHandle(), CB_GETEDITSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return static_cast<int>(end - start);
+}
+
+void TCustomComboBox::SetSelLength(int value)
+{
+    int start = GetSelStart();
+    SendMessageA(GetHandle(), CB_SETEDITSEL, 0, MAKELPARAM(start, start + value));
+}
+
+AnsiString TCustomComboBox::GetSelText()
+{
+    if (FStyle != csDropDown && FStyle != csSimple)
+        return AnsiString();
+    return GetText().substr(static_cast<size_t>(GetSelStart()), static_cast<size_t>(GetSelLength()));
+}
+
 void TCustomComboBox::AddItem(const AnsiString& item, TObject* object)
 {
     GetItems()->AddObject(item, object);
@@ -232,6 +273,70 @@ void TCustomComboBox::CreateWnd()
     else if (FStyle == csDropDown || FStyle == csSimple)
         SetText(text);
     FSavedIndex = -1;
+    SubclassChildren();
+}
+
+void TCustomComboBox::SubclassChildren()
+{
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetComboBoxInfo(FHandle, &info))
+        return;
+    for (auto [child, wnd] : {std::pair{&FEditChild, info.hwndItem}, std::pair{&FListChild, info.hwndList}}) {
+        // A drop-down list has its edit window in hwndItem too; the list styles have none.
+        if (!wnd || wnd == FHandle || (child == &FEditChild && FStyle != csDropDown && FStyle != csSimple))
+            continue;
+        child->Wnd = wnd;
+        child->DefProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(child->Instance)));
+    }
+}
+
+void TCustomComboBox::EditWndProc(TMessage& message)
+{
+    try {
+        HandleChildMessage(message, FEditChild);
+    } catch (...) {
+        Application->HandleException(this);
+    }
+}
+
+void TCustomComboBox::ListWndProc(TMessage& message)
+{
+    try {
+        HandleChildMessage(message, FListChild);
+    } catch (...) {
+        Application->HandleException(this);
+    }
+}
+
+void TCustomComboBox::HandleChildMessage(TMessage& message, const TComboChild& child)
+{
+    // Keys reach the list only as the combo box passes them on, after its own key events.
+    bool typedInto = &child == &FEditChild;
+    switch (typedInto ? message.Msg : 0) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        WORD key = static_cast<WORD>(message.WParam);
+        bool down = message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN;
+        if (down ? DoKeyDown(key, KeyboardShiftState()) : DoKeyUp(key, KeyboardShiftState()))
+            return;
+        message.WParam = key;
+        break;
+    }
+    case WM_CHAR: {
+        char key = static_cast<char>(message.WParam);
+        if (DoKeyPress(key))
+            return;
+        message.WParam = (message.WParam & ~WPARAM(0xFF)) | static_cast<unsigned char>(key);
+        break;
+    }
+    default:
+        break;
+    }
+    message.Result = CallWindowProcA(child.DefProc, child.Wnd, message.Msg, message.WParam, message.LParam);
 }
 
 void TCustomComboBox::DestroyWnd()
@@ -245,6 +350,7 @@ void TCustomComboBox::DestroyWnd()
         FSavedIndex = static_cast<int>(SendMessageA(FHandle, CB_GETCURSEL, 0, 0));
     }
     TCustomListControl::DestroyWnd();
+    FEditChild.Wnd = FListChild.Wnd = nullptr;
 }
 
 void TCustomComboBox::Change()

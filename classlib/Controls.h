@@ -53,7 +53,9 @@ enum TControlStyleFlag {
 };
 using TControlStyle = TSet<TControlStyleFlag>;
 
-enum TControlStateFlag { csLButtonDown, csClicked, csFocusing, csAlignmentNeeded, csCreating, csPainting };
+// csDestroyingHandle: the window is being destroyed (its WM_DESTROY and the
+// notifications that come with it are arriving).
+enum TControlStateFlag { csLButtonDown, csClicked, csFocusing, csAlignmentNeeded, csCreating, csPainting, csDestroyingHandle };
 using TControlState = TSet<TControlStateFlag>;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };

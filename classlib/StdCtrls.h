@@ -347,6 +347,15 @@ public:
     void SetItemHeight(int value) { FItemHeight = value; }
     bool GetDroppedDown();
     void SetDroppedDown(bool value);
+    // The selection in the edit part (CB_GETEDITSEL / CB_SETEDITSEL); the list styles have none.
+    int GetSelStart();
+    void SetSelStart(int value);
+    int GetSelLength();
+    void SetSelLength(int value);
+    AnsiString GetSelText();
+    // The edit and list windows the system made inside the combo box (null without a window).
+    HWND GetEditHandle() const { return FEditChild.Wnd; }
+    HWND GetListHandle() const { return FListChild.Wnd; }
     void AddItem(const AnsiString& item, TObject* object) override;
     void CopySelectedItems(TCustomListControl* destination) override;
     void ClearItems() override { GetItems()->Clear(); }
@@ -359,6 +368,12 @@ public:
 
 protected:
     friend class TCustomComboBoxStrings;
+    // A window inside the combo box whose messages pass through the control first.
+    struct TComboChild {
+        HWND Wnd = nullptr;
+        WNDPROC Instance = nullptr;  // the procedure the window now has
+        WNDPROC DefProc = nullptr;   // the system's, which the messages go on to
+    };
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void DestroyWnd() override;
@@ -369,9 +384,20 @@ protected:
     virtual std::unique_ptr<TCustomComboBoxStrings> AnsiItemsClass() const;
     // Paints item `index` (-1: the edit part without a selection).
     virtual void OwnerDrawItem(int index, const TRect& rect, TOwnerDrawState state);
+    // A message for the edit or list window: the keys go to the control's key
+    // events first; the rest goes on to the window's own procedure.
+    virtual void HandleChildMessage(TMessage& message, const TComboChild& child);
+    // The canvas of the item being drawn.
+    TCanvas* GetCanvas() const { return FCanvas.get(); }
+
+    TComboChild FEditChild;
+    TComboChild FListChild;
 
 private:
     void DrawItemHandler(TMessage& message);
+    void EditWndProc(TMessage& message);
+    void ListWndProc(TMessage& message);
+    void SubclassChildren();
 
     mutable std::unique_ptr<TCustomComboBoxStrings> FItems;
     // The items and index while the combo box has no window.

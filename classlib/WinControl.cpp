@@ -353,8 +353,13 @@ void TWinControl::DestroyWnd()
 
 void TWinControl::DestroyWindowHandle()
 {
-    if (FHandle && !DestroyWindow(FHandle))
-        RaiseLastOSError();
+    if (FHandle) {
+        FControlState.Include(csDestroyingHandle);
+        BOOL destroyed = DestroyWindow(FHandle);
+        FControlState.Exclude(csDestroyingHandle);
+        if (!destroyed)
+            RaiseLastOSError();
+    }
     FHandle = nullptr;
 }
 
