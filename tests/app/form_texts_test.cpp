@@ -108,8 +108,8 @@ THeldText HeldText(TObject* instance, AnsiString path)
     return {AnsiToWide(dynamic_cast<TStrings*>(list)->GetTextStr()), false};
 }
 
-// A list's text as the language file gives it: lines joined by LF, no break after the last.
-WideString AsFileText(WideString text)
+// A list's lines joined by LF, no break after the last.
+WideString JoinedLines(WideString text)
 {
     for (size_t at; (at = text.find(L"\r\n")) != WideString::npos;)
         text.erase(at, 1);
@@ -147,7 +147,7 @@ TEST_F(MainWindowLanguage, EveryTextReachesItsControlInUTF16)
             ASSERT_NE(component, nullptr) << name;
             const THeldText held = HeldText(component, name.substr(dot + 1));
             if (held.Wide)
-                EXPECT_EQ(AsFileText(held.Value), section->GetItem(i)->Value) << name;
+                EXPECT_EQ(JoinedLines(held.Value), JoinedLines(section->GetItem(i)->Value)) << name;
             else
                 narrow.insert(name);
         }
