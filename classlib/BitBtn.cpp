@@ -82,19 +82,10 @@ void TBitBtn::CreateParams(TCreateParams& params)
     params.Style |= BS_OWNERDRAW;
 }
 
-void TBitBtn::DrawItem(const DRAWITEMSTRUCT& draw)
+RECT DrawPushButtonFace(TCanvas* canvas, const RECT& client, bool framed, bool isDown, bool disabled)
 {
-    bool isDown = draw.itemState & ODS_SELECTED;
-    bool isDefault = draw.itemState & ODS_FOCUS;
-    TButtonState state = !GetEnabled() ? bsDisabled : isDown ? bsDown : bsUp;
-    TCanvas* canvas = FCanvas.get();
-    canvas->GetFont()->Assign(GetFont());
-    HDC dc = draw.hDC;
-    RECT client = draw.rcItem;
     RECT r = client;
-    UINT flags = DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (isDown ? DFCS_PUSHED : 0) |
-                 ((draw.itemState & ODS_DISABLED) ? DFCS_INACTIVE : 0);
-    if (isDefault || GetDefault()) {
+    if (framed) {
         canvas->GetPen()->SetColor(clWindowFrame);
         canvas->GetBrush()->SetStyle(bsClear);
         canvas->Rectangle(r.left, r.top, r.right, r.bottom);
@@ -107,8 +98,21 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& draw)
         canvas->Rectangle(r.left, r.top, r.right, r.bottom);
         InflateRect(&r, -1, -1);
     } else {
-        DrawFrameControl(dc, &r, DFC_BUTTON, flags);
+        UINT flags = DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (disabled ? DFCS_INACTIVE : 0);
+        DrawFrameControl(canvas->GetHandle(), &r, DFC_BUTTON, flags);
     }
+    return r;
+}
+
+void TBitBtn::DrawItem(const DRAWITEMSTRUCT& draw)
+{
+    bool isDown = draw.itemState & ODS_SELECTED;
+    bool isDefault = draw.itemState & ODS_FOCUS;
+    TButtonState state = !GetEnabled() ? bsDisabled : isDown ? bsDown : bsUp;
+    TCanvas* canvas = FCanvas.get();
+    canvas->GetFont()->Assign(GetFont());
+    RECT client = draw.rcItem;
+    RECT r = DrawPushButtonFace(canvas, client, isDefault || GetDefault(), isDown, draw.itemState & ODS_DISABLED);
     if (isDown)
         OffsetRect(&r, 1, 1);
     FGlyph->Draw(canvas, TRect(r.left, r.top, r.right, r.bottom), TPoint(0, 0), GetCaption(), FLayout, FMargin,

@@ -56,23 +56,12 @@ void TButtonGlyph::BuildImages()
     FIndexes[bsExclusive] = FNumGlyphs >= 4 ? 3 : FIndexes[bsDown];
 }
 
-void TButtonGlyph::Layout(TCanvas* canvas, const TRect& client, TPoint offset, const AnsiString& caption,
-                          TButtonLayout layout, int margin, int spacing, TPoint& glyphPos, TRect& textBounds,
-                          bool wordWrap)
+void PlaceGlyphAndText(const TRect& client, TPoint offset, TSize glyph, TButtonLayout layout, int margin, int spacing,
+                       TPoint& glyphPos, TRect& textBounds)
 {
     TPoint clientSize(client.Width(), client.Height());
-    TSize glyph = GlyphSize();
     TPoint glyphSize(glyph.cx, glyph.cy);
-    TPoint textSize(0, 0);
-    textBounds = TRect(0, 0, 0, 0);
-    if (!caption.empty()) {
-        RECT r{0, 0, client.Width() - glyphSize.x - 3, 0};
-        canvas->RequiredState({csHandleValid, csFontValid});
-        DrawTextA(canvas->GetHandle(), caption.c_str(), static_cast<int>(caption.size()), &r,
-                  DT_CALCRECT | (wordWrap ? DT_WORDBREAK : 0));
-        textBounds = TRect(r.left, r.top, r.right, r.bottom);
-        textSize = TPoint(r.right - r.left, r.bottom - r.top);
-    }
+    TPoint textSize(textBounds.Width(), textBounds.Height());
     bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
     TPoint textPos;
     if (horizontal) {
@@ -118,10 +107,25 @@ void TButtonGlyph::Layout(TCanvas* canvas, const TRect& client, TPoint offset, c
     glyphPos = TPoint(glyphPos.x + client.left + offset.x, glyphPos.y + client.top + offset.y);
     // Themed text is not shifted when pressed.
     TPoint textOffset = ThemesEnabled() ? TPoint(0, 0) : offset;
-    textBounds = TRect(textBounds.left + textPos.x + client.left + textOffset.x,
-                       textBounds.top + textPos.y + client.top + textOffset.y,
-                       textBounds.right + textPos.x + client.left + textOffset.x,
-                       textBounds.bottom + textPos.y + client.top + textOffset.y);
+    int dx = textPos.x + client.left + textOffset.x;
+    int dy = textPos.y + client.top + textOffset.y;
+    textBounds = TRect(textBounds.left + dx, textBounds.top + dy, textBounds.right + dx, textBounds.bottom + dy);
+}
+
+void TButtonGlyph::Layout(TCanvas* canvas, const TRect& client, TPoint offset, const AnsiString& caption,
+                          TButtonLayout layout, int margin, int spacing, TPoint& glyphPos, TRect& textBounds,
+                          bool wordWrap)
+{
+    TSize glyph = GlyphSize();
+    textBounds = TRect(0, 0, 0, 0);
+    if (!caption.empty()) {
+        RECT r{0, 0, client.Width() - glyph.cx - 3, 0};
+        canvas->RequiredState({csHandleValid, csFontValid});
+        DrawTextA(canvas->GetHandle(), caption.c_str(), static_cast<int>(caption.size()), &r,
+                  DT_CALCRECT | (wordWrap ? DT_WORDBREAK : 0));
+        textBounds = TRect(r.left, r.top, r.right, r.bottom);
+    }
+    PlaceGlyphAndText(client, offset, glyph, layout, margin, spacing, glyphPos, textBounds);
 }
 
 void TButtonGlyph::DrawGlyph(TCanvas* canvas, TPoint pos, TButtonState state, bool transparent)

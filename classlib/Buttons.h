@@ -8,6 +8,18 @@ enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 VARIRUVU_ENUM_INFO(TButtonLayout, blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom);
 enum TButtonState { bsUp, bsDisabled, bsDown, bsExclusive };
 
+// Places a glyph of `glyph`'s size and a caption measured into `textBounds`
+// (at the origin) in `client` by the layout's margin and spacing (-1: share
+// the free space); gives the glyph's top-left corner and moves textBounds.
+// `offset` shifts the pressed face.
+void PlaceGlyphAndText(const TRect& client, TPoint offset, TSize glyph, TButtonLayout layout, int margin, int spacing,
+                       TPoint& glyphPos, TRect& textBounds);
+
+// The face of an owner-drawn push button on `canvas` (its handle set): a
+// window-frame line when `framed`, then the pressed or the raised face;
+// gives what is left inside.
+RECT DrawPushButtonFace(TCanvas* canvas, const RECT& client, bool framed, bool isDown, bool disabled);
+
 // A button's glyph: a bitmap of up to four images side by side (up,
 // disabled, down, exclusive), the image list made from it, and the index of
 // each state's image in that list.

@@ -166,6 +166,18 @@ private:
     void* FData = nullptr;
 };
 
+// A list item class and the way to make one, for OnCreateItemClass.
+struct TListItemClass {
+    const TClassInfo* Info = nullptr;
+    TListItem* (*Create)(TListItems* owner) = nullptr;
+
+    template <class I>
+    static TListItemClass Of()
+    {
+        return {&I::ClassInfo(), [](TListItems* owner) -> TListItem* { return new I(owner); }};
+    }
+};
+
 class TListItems : public TPersistent {
 public:
     VARIRUVU_DECLARE_CLASS_INFO
@@ -206,6 +218,8 @@ using TLVEditedEvent = TEvent<TObject*, TListItem*, AnsiString&>;
 enum TOwnerDrawItemStateFlag { odsSelected, odsFocused, odsDisabled };
 using TCustomDrawState = TSet<TOwnerDrawItemStateFlag>;
 using TLVDrawItemEvent = TEvent<TCustomListView*, TListItem*, TRect, TCustomDrawState>;
+using TLVInfoTipEvent = TEvent<TObject*, TListItem*, AnsiString&>;
+using TLVCreateItemClassEvent = TEvent<TObject*, TListItemClass&>;
 
 class TListViewActionLink : public TWinControlActionLink {
 public:
@@ -263,6 +277,8 @@ public:
     TLVDrawItemEvent OnDrawItem;
     TLVEditingEvent OnEditing;
     TLVEditedEvent OnEdited;
+    TLVInfoTipEvent OnInfoTip;
+    TLVCreateItemClassEvent OnCreateItemClass;
 
 protected:
     friend class TListItem;
@@ -286,6 +302,10 @@ protected:
     virtual void EditDone(TListItem* item, AnsiString text);
     // Replaces the column collection (a wide variant brings its own).
     void SetColumnsObject(std::unique_ptr<TListColumns> columns) { FColumns = std::move(columns); }
+    // The item a notification's lParam names, or null.
+    TListItem* ItemOfParam(LPARAM param) const;
+    // The canvas OwnerDrawItem paints on (set only while it runs).
+    TCanvas* GetCanvas() const { return FCanvas.get(); }
 
     // The window's side of items and columns.
     void InsertWindowItem(TListItem* item, int index);
@@ -299,7 +319,7 @@ protected:
 private:
     void NotifyHandler(TMessage& message);
     void DrawItemHandler(TMessage& message);
-    TListItem* ItemOfParam(LPARAM param) const;
+    TListItem* ItemOfDispInfo(const LVITEMA& info) const;
 
     std::unique_ptr<TListColumns> FColumns;
     mutable std::unique_ptr<TListItems> FItems;

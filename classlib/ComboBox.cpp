@@ -318,21 +318,11 @@ void TCustomComboBox::HandleChildMessage(TMessage& message, const TComboChild& c
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
-    case WM_SYSKEYUP: {
-        WORD key = static_cast<WORD>(message.WParam);
-        bool down = message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN;
-        if (down ? DoKeyDown(key, KeyboardShiftState()) : DoKeyUp(key, KeyboardShiftState()))
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+        if (DoKeyMessage(message))
             return;
-        message.WParam = key;
         break;
-    }
-    case WM_CHAR: {
-        char key = static_cast<char>(message.WParam);
-        if (DoKeyPress(key))
-            return;
-        message.WParam = (message.WParam & ~WPARAM(0xFF)) | static_cast<unsigned char>(key);
-        break;
-    }
     default:
         break;
     }

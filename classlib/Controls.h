@@ -394,6 +394,9 @@ protected:
     virtual bool DoKeyDown(WORD& key, TShiftState shift);
     virtual bool DoKeyPress(char& key);
     virtual bool DoKeyUp(WORD& key, TShiftState shift);
+    // A key message through the key events: true when they took the key,
+    // else the message carries the key as they left it.
+    bool DoKeyMessage(TMessage& message);
     void UpdateBounds();
     bool IsOwnClass() const { return FDefWndProc == &DefWindowProcA; }
 

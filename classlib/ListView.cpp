@@ -133,10 +133,14 @@ void TListItem::SetCaption(const AnsiString& value)
 {
     FCaption = value;
     if (TCustomListView* view = GetListView(); view && view->HandleAllocated()) {
+        // The window asks for the text (LVN_GETDISPINFO) when it paints; it only
+        // learns here that the text has changed.
         LVITEMA item{};
         item.iSubItem = 0;
-        item.pszText = const_cast<char*>(FCaption.c_str());
-        SendMessageA(view->FHandle, LVM_SETITEMTEXTA, static_cast<WPARAM>(GetIndex()), reinterpret_cast<LPARAM>(&item));
+        item.pszText = LPSTR_TEXTCALLBACKA;
+        WPARAM index = static_cast<WPARAM>(GetIndex());
+        SendMessageA(view->FHandle, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+        SendMessageA(view->FHandle, LVM_REDRAWITEMS, index, static_cast<LPARAM>(index));
     }
 }
 
@@ -361,6 +365,8 @@ VARIRUVU_CLASS_INFO(TListView, TCustomListView)
     info.Property("OnDrawItem", &TListView::OnDrawItem);
     info.Property("OnEdited", &TListView::OnEdited);
     info.Property("OnEditing", &TListView::OnEditing);
+    info.Property("OnCreateItemClass", &TListView::OnCreateItemClass);
+    info.Property("OnInfoTip", &TListView::OnInfoTip);
 }
 
 TCustomListView::TCustomListView(TComponent* AOwner)
@@ -382,7 +388,10 @@ std::unique_ptr<TListItems> TCustomListView::NewListItems()
 
 TListItem* TCustomListView::NewListItem()
 {
-    return new TListItem(GetItems());
+    TListItemClass itemClass = TListItemClass::Of<TListItem>();
+    if (OnCreateItemClass)
+        OnCreateItemClass(this, itemClass);
+    return itemClass.Create(GetItems());
 }
 
 TListItems* TCustomListView::GetItems() const
@@ -545,18 +554,26 @@ void TCustomListView::AlphaSort()
     if (!HandleAllocated())
         HandleNeeded();
     SendMessageA(FHandle, LVM_SORTITEMS, reinterpret_cast<WPARAM>(this), reinterpret_cast<LPARAM>(&DefaultListViewSort));
-    // The item list takes the window's new order.
+    // The item list takes the window's new order, when the window holds every item once
+    // (a window still being filled does not).
     std::vector<std::unique_ptr<TListItem>>& items = GetItems()->FItems;
-    std::vector<std::unique_ptr<TListItem>> sorted;
+    std::vector<size_t> order;
     for (size_t i = 0; i < items.size(); ++i) {
         LVITEMA probe{};
         probe.mask = LVIF_PARAM;
         probe.iItem = static_cast<int>(i);
-        SendMessageA(FHandle, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&probe));
+        if (!SendMessageA(FHandle, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&probe)))
+            return;
         auto it = std::find_if(items.begin(), items.end(),
-                               [&](const auto& p) { return p && reinterpret_cast<LPARAM>(p.get()) == probe.lParam; });
-        sorted.push_back(std::move(*it));
+                               [&](const auto& p) { return reinterpret_cast<LPARAM>(p.get()) == probe.lParam; });
+        size_t index = static_cast<size_t>(it - items.begin());
+        if (it == items.end() || std::find(order.begin(), order.end(), index) != order.end())
+            return;
+        order.push_back(index);
     }
+    std::vector<std::unique_ptr<TListItem>> sorted;
+    for (size_t index : order)
+        sorted.push_back(std::move(items[index]));
     items = std::move(sorted);
 }
 
@@ -688,7 +705,7 @@ void TCustomListView::InsertWindowItem(TListItem* item, int index)
     LVITEMA row{};
     row.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE | LVIF_INDENT;
     row.iItem = index;
-    row.pszText = const_cast<char*>(item->FCaption.c_str());
+    row.pszText = LPSTR_TEXTCALLBACKA;
     row.iImage = item->FImageIndex;
     row.iIndent = item->FIndent;
     row.lParam = reinterpret_cast<LPARAM>(item);
@@ -713,15 +730,14 @@ void TCustomListView::UpdateWindowSubItems(TListItem* item)
     int index = item->GetIndex();
     if (index < 0)
         return;
-    TStrings* subItems = item->GetSubItems();
-    int count = std::max(subItems->GetCount(), FColumns->GetCount() - 1);
+    int count = std::max(item->GetSubItems()->GetCount(), FColumns->GetCount() - 1);
     for (int i = 0; i < count; ++i) {
-        AnsiString text = i < subItems->GetCount() ? subItems->Get(i) : AnsiString();
         LVITEMA row{};
         row.iSubItem = i + 1;
-        row.pszText = const_cast<char*>(text.c_str());
+        row.pszText = LPSTR_TEXTCALLBACKA;
         SendMessageA(FHandle, LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
     }
+    SendMessageA(FHandle, LVM_UPDATE, static_cast<WPARAM>(index), 0);
 }
 
 void TCustomListView::UpdateWindowState(TListItem* item)
@@ -742,6 +758,15 @@ TListItem* TCustomListView::ItemOfParam(LPARAM param) const
     for (int i = 0; i < items->GetCount(); ++i)
         if (reinterpret_cast<LPARAM>(items->GetItem(i)) == param)
             return items->GetItem(i);
+    return nullptr;
+}
+
+TListItem* TCustomListView::ItemOfDispInfo(const LVITEMA& info) const
+{
+    if (info.mask & LVIF_PARAM)
+        return ItemOfParam(info.lParam);
+    if (info.iItem >= 0 && info.iItem < GetItems()->GetCount())
+        return GetItems()->GetItem(info.iItem);
     return nullptr;
 }
 
@@ -773,6 +798,28 @@ void TCustomListView::NotifyHandler(TMessage& message)
             Change(item, ctText);
         if (change->uChanged & LVIF_IMAGE)
             Change(item, ctImage);
+        return;
+    }
+    case LVN_GETDISPINFOA: {
+        LVITEMA& info = reinterpret_cast<NMLVDISPINFOA*>(message.LParam)->item;
+        TListItem* item = ItemOfDispInfo(info);
+        if (!item || !(info.mask & LVIF_TEXT) || !info.pszText || info.cchTextMax <= 0)
+            return;
+        TStrings* subItems = item->GetSubItems();
+        int sub = info.iSubItem - 1;
+        AnsiString text = sub < 0 ? item->GetCaption() : sub < subItems->GetCount() ? subItems->Get(sub) : AnsiString();
+        lstrcpynA(info.pszText, text.c_str(), info.cchTextMax);
+        return;
+    }
+    case LVN_GETINFOTIPA: {
+        auto* tip = reinterpret_cast<NMLVGETINFOTIPA*>(message.LParam);
+        if (!OnInfoTip || tip->iItem < 0 || tip->iItem >= GetItems()->GetCount() || !tip->pszText || tip->cchTextMax <= 0)
+            return;
+        AnsiString text;
+        OnInfoTip(this, GetItems()->GetItem(tip->iItem), text);
+        // An empty tip leaves the system's own (the cut-off text) in place.
+        if (!text.empty())
+            lstrcpynA(tip->pszText, text.c_str(), tip->cchTextMax);
         return;
     }
     case LVN_BEGINLABELEDITA: {

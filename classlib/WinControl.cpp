@@ -679,6 +679,23 @@ bool TWinControl::DoKeyUp(WORD& key, TShiftState shift)
     return key == 0;
 }
 
+bool TWinControl::DoKeyMessage(TMessage& message)
+{
+    if (message.Msg == WM_CHAR) {
+        char key = static_cast<char>(message.WParam);
+        if (DoKeyPress(key))
+            return true;
+        message.WParam = (message.WParam & ~WPARAM(0xFF)) | static_cast<unsigned char>(key);
+        return false;
+    }
+    WORD key = static_cast<WORD>(message.WParam);
+    bool down = message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN;
+    if (down ? DoKeyDown(key, KeyboardShiftState()) : DoKeyUp(key, KeyboardShiftState()))
+        return true;
+    message.WParam = key;
+    return false;
+}
+
 void TWinControl::WndProc(TMessage& message)
 {
     switch (message.Msg) {
@@ -776,28 +793,13 @@ void TWinControl::WndProc(TMessage& message)
             OnExit(this);
         break;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-        WORD key = static_cast<WORD>(message.WParam);
-        if (DoKeyDown(key, KeyboardShiftState()))
-            return;
-        message.WParam = key;
-        break;
-    }
+    case WM_SYSKEYDOWN:
     case WM_KEYUP:
-    case WM_SYSKEYUP: {
-        WORD key = static_cast<WORD>(message.WParam);
-        if (DoKeyUp(key, KeyboardShiftState()))
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+        if (DoKeyMessage(message))
             return;
-        message.WParam = key;
         break;
-    }
-    case WM_CHAR: {
-        char key = static_cast<char>(message.WParam);
-        if (DoKeyPress(key))
-            return;
-        message.WParam = (message.WParam & ~0xFFu) | static_cast<unsigned char>(key);
-        break;
-    }
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN:
         DialogKey(message);

@@ -52,26 +52,8 @@ void TUniBitBtn::DrawWide(const DRAWITEMSTRUCT& draw)
     TButtonState state = !GetEnabled() ? bsDisabled : isDown ? bsDown : bsUp;
     TCanvas* canvas = GetDrawCanvas();
     canvas->GetFont()->Assign(GetFont());
-    HDC dc = draw.hDC;
-    TRect client = GetClientRect();
-    RECT r = client;
-    UINT flags = DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (isDown ? DFCS_PUSHED : 0) |
-                 ((draw.itemState & ODS_DISABLED) ? DFCS_INACTIVE : 0);
-    if (isFocused || isDefault) {
-        canvas->GetPen()->SetColor(clWindowFrame);
-        canvas->GetBrush()->SetStyle(bsClear);
-        canvas->Rectangle(r.left, r.top, r.right, r.bottom);
-        InflateRect(&r, -1, -1);
-    }
-    if (isDown) {
-        canvas->GetPen()->SetColor(clBtnShadow);
-        canvas->GetBrush()->SetStyle(bsSolid);
-        canvas->GetBrush()->SetColor(clBtnFace);
-        canvas->Rectangle(r.left, r.top, r.right, r.bottom);
-        InflateRect(&r, -1, -1);
-    } else {
-        DrawFrameControl(dc, &r, DFC_BUTTON, flags);
-    }
+    RECT client = GetClientRect();
+    RECT r = DrawPushButtonFace(canvas, client, isFocused || isDefault, isDown, draw.itemState & ODS_DISABLED);
     if (isFocused) {
         r = client;
         InflateRect(&r, -1, -1);

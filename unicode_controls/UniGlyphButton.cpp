@@ -62,64 +62,15 @@ TGlyphPlacement LayoutGlyphAndCaption(TControl* control, HDC dc, const TRect& cl
         else if (layout == blGlyphRight)
             layout = blGlyphLeft;
     }
-    TPoint clientSize(client.Width(), client.Height());
     TSize glyph = GlyphObject(control)->GlyphSize();
-    TPoint glyphSize(glyph.cx, glyph.cy);
-    TPoint textSize(0, 0);
     TGlyphPlacement place;
     if (!look.Caption.empty()) {
-        RECT r{0, 0, client.Width() - glyphSize.x - 3, 0};
+        RECT r{0, 0, client.Width() - glyph.cx - 3, 0};
         WideDrawText(dc, look.Caption.c_str(), static_cast<int>(look.Caption.size()), &r,
                      look.BiDiFlags | DT_CALCRECT | (look.WordWrap ? DT_WORDBREAK : 0));
         place.TextBounds = TRect(r.left, r.top, r.right, r.bottom);
-        textSize = TPoint(r.right - r.left, r.bottom - r.top);
     }
-    bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
-    TPoint textPos;
-    if (horizontal) {
-        place.GlyphPos.y = (clientSize.y - glyphSize.y + 1) / 2;
-        textPos.y = (clientSize.y - textSize.y + 1) / 2;
-    } else {
-        place.GlyphPos.x = (clientSize.x - glyphSize.x + 1) / 2;
-        textPos.x = (clientSize.x - textSize.x + 1) / 2;
-    }
-    int margin = look.Margin;
-    int spacing = textSize.x == 0 || glyphSize.x == 0 ? 0 : look.Spacing;
-    auto axis = [horizontal](TPoint p) { return horizontal ? p.x : p.y; };
-    if (margin == -1 && spacing == -1) {
-        margin = (axis(clientSize) - axis(glyphSize) - axis(textSize)) / 3;
-        spacing = margin;
-    } else if (margin == -1) {
-        margin = (axis(clientSize) - (axis(glyphSize) + spacing + axis(textSize)) + 1) / 2;
-    } else if (spacing == -1) {
-        spacing = (axis(clientSize) - (margin + axis(glyphSize)) - axis(textSize)) / 2;
-    }
-    TPoint& glyphPos = place.GlyphPos;
-    switch (layout) {
-    case blGlyphLeft:
-        glyphPos.x = margin;
-        textPos.x = glyphPos.x + glyphSize.x + spacing;
-        break;
-    case blGlyphRight:
-        glyphPos.x = clientSize.x - margin - glyphSize.x;
-        textPos.x = glyphPos.x - spacing - textSize.x;
-        break;
-    case blGlyphTop:
-        glyphPos.y = margin;
-        textPos.y = glyphPos.y + glyphSize.y + spacing;
-        break;
-    case blGlyphBottom:
-        glyphPos.y = clientSize.y - margin - glyphSize.y;
-        textPos.y = glyphPos.y - spacing - textSize.y;
-        break;
-    }
-    glyphPos = TPoint(glyphPos.x + client.left + offset.x, glyphPos.y + client.top + offset.y);
-    // Themed text is not shifted when pressed.
-    TPoint textOffset = ThemesEnabled() ? TPoint(0, 0) : offset;
-    int dx = textPos.x + client.left + textOffset.x;
-    int dy = textPos.y + client.top + textOffset.y;
-    TRect& b = place.TextBounds;
-    b = TRect(b.left + dx, b.top + dy, b.right + dx, b.bottom + dy);
+    PlaceGlyphAndText(client, offset, glyph, layout, look.Margin, look.Spacing, place.GlyphPos, place.TextBounds);
     return place;
 }
 
