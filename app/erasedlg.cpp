@@ -13,6 +13,7 @@
 #include "classlib/ImgList.h"
 #include "classlib/SysUtils.h"
 #include "lang/LangManager.h"
+#include "unicode_controls/UniForms.h"
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -93,63 +94,63 @@ void TfrmMain::BindComponents()
     SafetyDelete = Part<TSafetyDelete>("SafetyDelete");
     oslang = Part<Tquonoslang>("oslang");
     icMain = Part<TLanguageController>("icMain");
-    od = Part<TOpenDialog>("od");
+    od = Part<TUniOpenDialog>("od");
     PageControl = Part<TPageControl>("PageControl");
-    btnhome = Part<TLabel>("btnhome");
-    btnfilesfolders = Part<TLabel>("btnfilesfolders");
-    btnsettings = Part<TLabel>("btnsettings");
-    btnhelp = Part<TLabel>("btnhelp");
-    btnabout = Part<TLabel>("btnabout");
-    btndonate = Part<TLabel>("btndonate");
-    btnrecommendation = Part<TLabel>("btnrecommendation");
-    btnexit = Part<TLabel>("btnexit");
-    mppimg = Part<TImage>("mppimg");
-    lblver = Part<TLabel>("lblver");
-    lblvers = Part<TLabel>("lblvers");
-    lblprogdate = Part<TLabel>("lblprogdate");
-    cbLanguage = Part<TComboBox>("cbLanguage");
-    cbAlgorithm = Part<TComboBox>("cbAlgorithm");
-    ImageFlag = Part<TImage>("ImageFlag");
-    cbShutdown = Part<TCheckBox>("cbShutdown");
-    cbSplash = Part<TCheckBox>("cbSplash");
-    cbLicRun = Part<TCheckBox>("cbLicRun");
-    cbdellastapply = Part<TCheckBox>("cbdellastapply");
-    cbCntxMn = Part<TCheckBox>("cbCntxMn");
-    cbRunWindows = Part<TCheckBox>("cbRunWindows");
-    lbllutime = Part<TLabel>("lbllutime");
-    lblaboutinfo = Part<TLabel>("lblaboutinfo");
-    UniLabel30 = Part<TLabel>("UniLabel30");
-    UniLabel23 = Part<TLabel>("UniLabel23");
-    UniLabel24 = Part<TLabel>("UniLabel24");
-    lblAuthor = Part<TLabel>("lblAuthor");
-    UniLabel18 = Part<TLabel>("UniLabel18");
-    UniLabel20 = Part<TLabel>("UniLabel20");
-    updateimg = Part<TImage>("updateimg");
-    lblcbAlgorithminfo = Part<TLabel>("lblcbAlgorithminfo");
-    lblcbalgorithmethod = Part<TLabel>("lblcbalgorithmethod");
-    lblalgorithminfo2 = Part<TLabel>("lblalgorithminfo2");
-    meimg = Part<TImage>("meimg");
-    btnOK = Part<TButton>("btnOK");
-    lv = Part<TListView>("lv");
-    laFiles = Part<TLabel>("laFiles");
-    laSize = Part<TLabel>("laSize");
-    btnAddFiles = Part<TButton>("btnAddFiles");
-    btnAddFolders = Part<TButton>("btnAddFolders");
-    btnRemove = Part<TButton>("btnRemove");
-    btnShred = Part<TButton>("btnShred");
+    btnhome = Part<TUniLabel>("btnhome");
+    btnfilesfolders = Part<TUniLabel>("btnfilesfolders");
+    btnsettings = Part<TUniLabel>("btnsettings");
+    btnhelp = Part<TUniLabel>("btnhelp");
+    btnabout = Part<TUniLabel>("btnabout");
+    btndonate = Part<TUniLabel>("btndonate");
+    btnrecommendation = Part<TUniLabel>("btnrecommendation");
+    btnexit = Part<TUniLabel>("btnexit");
+    mppimg = Part<TUniImage>("mppimg");
+    lblver = Part<TUniLabel>("lblver");
+    lblvers = Part<TUniLabel>("lblvers");
+    lblprogdate = Part<TUniLabel>("lblprogdate");
+    cbLanguage = Part<TUniComboBox>("cbLanguage");
+    cbAlgorithm = Part<TUniComboBox>("cbAlgorithm");
+    ImageFlag = Part<TUniImage>("ImageFlag");
+    cbShutdown = Part<TUniCheckBox>("cbShutdown");
+    cbSplash = Part<TUniCheckBox>("cbSplash");
+    cbLicRun = Part<TUniCheckBox>("cbLicRun");
+    cbdellastapply = Part<TUniCheckBox>("cbdellastapply");
+    cbCntxMn = Part<TUniCheckBox>("cbCntxMn");
+    cbRunWindows = Part<TUniCheckBox>("cbRunWindows");
+    lbllutime = Part<TUniLabel>("lbllutime");
+    lblaboutinfo = Part<TUniLabel>("lblaboutinfo");
+    UniLabel30 = Part<TUniLabel>("UniLabel30");
+    UniLabel23 = Part<TUniLabel>("UniLabel23");
+    UniLabel24 = Part<TUniLabel>("UniLabel24");
+    lblAuthor = Part<TUniLabel>("lblAuthor");
+    UniLabel18 = Part<TUniLabel>("UniLabel18");
+    UniLabel20 = Part<TUniLabel>("UniLabel20");
+    updateimg = Part<TUniImage>("updateimg");
+    lblcbAlgorithminfo = Part<TUniLabel>("lblcbAlgorithminfo");
+    lblcbalgorithmethod = Part<TUniLabel>("lblcbalgorithmethod");
+    lblalgorithminfo2 = Part<TUniLabel>("lblalgorithminfo2");
+    meimg = Part<TUniImage>("meimg");
+    btnOK = Part<TUniButton>("btnOK");
+    lv = Part<TUniListView>("lv");
+    laFiles = Part<TUniLabel>("laFiles");
+    laSize = Part<TUniLabel>("laSize");
+    btnAddFiles = Part<TUniBitBtn>("btnAddFiles");
+    btnAddFolders = Part<TUniBitBtn>("btnAddFolders");
+    btnRemove = Part<TUniBitBtn>("btnRemove");
+    btnShred = Part<TUniBitBtn>("btnShred");
     TabSheet8 = Part<TTabSheet>("TabSheet8");
     TabSheet9 = Part<TTabSheet>("TabSheet9");
     TabSheet10 = Part<TTabSheet>("TabSheet10");
     TabSheet11 = Part<TTabSheet>("TabSheet11");
-    lblSelectMethod = Part<TLabel>("lblSelectMethod");
-    lblShredFile = Part<TLabel>("lblShredFile");
-    cpProgBar = Part<TProgressBar>("cpProgBar");
-    tpProgBar = Part<TProgressBar>("tpProgBar");
-    lblcppercent = Part<TLabel>("lblcppercent");
-    lbltppercent = Part<TLabel>("lbltppercent");
-    btnAbort = Part<TButton>("btnAbort");
-    lblec = Part<TLabel>("lblec");
-    lblfailedfile = Part<TLabel>("lblfailedfile");
+    lblSelectMethod = Part<TUniLabel>("lblSelectMethod");
+    lblShredFile = Part<TUniLabel>("lblShredFile");
+    cpProgBar = Part<TUniProgressBar>("cpProgBar");
+    tpProgBar = Part<TUniProgressBar>("tpProgBar");
+    lblcppercent = Part<TUniLabel>("lblcppercent");
+    lbltppercent = Part<TUniLabel>("lbltppercent");
+    btnAbort = Part<TUniBitBtn>("btnAbort");
+    lblec = Part<TUniLabel>("lblec");
+    lblfailedfile = Part<TUniLabel>("lblfailedfile");
 }
 
 void TfrmMain::FormCreate(TObject*)
@@ -159,13 +160,13 @@ void TfrmMain::FormCreate(TObject*)
     StartPath = request.StartPath;
     StartAsFolder = request.StartAsFolder;
     ExeDir = ProgramFolder();
-    od->SetInitialDir(GetSpecialFolderPath(CSIDL_APPDATA));
-    lblver->SetCaption(GetProgramVersion());
-    lblvers->SetCaption(GetProgramVersion());
+    od->SetInitialDir(AnsiToWide(GetSpecialFolderPath(CSIDL_APPDATA)));
+    lblver->SetCaption(AnsiToWide(GetProgramVersion()));
+    lblvers->SetCaption(AnsiToWide(GetProgramVersion()));
     TLanguageManager* languages = LangManager();
     languages->AddLangFilesFromFolder(AnsiToWide(ExeDir + "languages"), L"*.lng", false);
     for (int i = 0; i < languages->CountLanguages(); ++i)
-        cbLanguage->GetItems()->Add(WideToAnsi(languages->GetLanguageNameByIndex(i)));
+        cbLanguage->GetItems()->Add(languages->GetLanguageNameByIndex(i));
     if (IsExpectedSystemLanguage(oslang->GetLangID())) {
         languages->SelectLanguage(GetSystemDefaultLangID());
         cbAlgorithm->SetItemIndex(static_cast<int>(sdmDoD));
@@ -186,9 +187,9 @@ void TfrmMain::FormShow(TObject*)
     // ShowAgreementIfChosen: the licence viewer, when the settings ask for it.
     // LoadSkin: the pictures and icons of the images and icons folders.
     ShowMethodInfo();
-    Application->SetTitle("Clearvane");
+    UniApplication()->SetTitle(L"Clearvane");
     SetCaption("QUON Variruvu");
-    lblprogdate->SetCaption(ProgramDate);
+    lblprogdate->SetCaption(AnsiToWide(ProgramDate));
     ShowMenuPage(btnhome, "TabSheet1");
     if (cbLanguage->GetItemIndex() < 0)
         cbLanguage->SetItemIndex(LangManager()->FindLanguageIndex(LangManager()->GetCurrentLangID()));
@@ -215,14 +216,14 @@ void TfrmMain::FormClose(TObject*, TCloseAction&)
     SaveRegistrySettings();
 }
 
-void TfrmMain::SetMenuBold(TLabel* entry)
+void TfrmMain::SetMenuBold(TUniLabel* entry)
 {
-    for (TLabel* each : {btnhome, btnfilesfolders, btnsettings, btnhelp, btnabout, btndonate, btnrecommendation,
+    for (TUniLabel* each : {btnhome, btnfilesfolders, btnsettings, btnhelp, btnabout, btndonate, btnrecommendation,
                          btnexit})
         each->GetFont()->SetStyle(each == entry ? TFontStyles{fsBold} : TFontStyles{});
 }
 
-void TfrmMain::ShowMenuPage(TLabel* entry, const char* page)
+void TfrmMain::ShowMenuPage(TUniLabel* entry, const char* page)
 {
     SetMenuBold(entry);
     PageControl->SetActivePage(Part<TTabSheet>(page));
@@ -277,8 +278,8 @@ void TfrmMain::ShowMethodInfo()
     const int index = cbAlgorithm->GetItemIndex();
     if (index < 0 || index > 2)
         return;
-    const AnsiString text = MessageText(descriptions[index]);
-    for (TLabel* label : {lblcbAlgorithminfo, lblcbalgorithmethod, lblalgorithminfo2}) {
+    const WideString text = GetLangConstant(descriptions[index]);
+    for (TUniLabel* label : {lblcbAlgorithminfo, lblcbalgorithmethod, lblalgorithminfo2}) {
         label->Repaint();
         label->SetCaption(text);
     }
@@ -303,15 +304,15 @@ void TfrmMain::ShowLinksForSystemLanguage()
 
 void TfrmMain::SetRecommendedLinkVisible(const char* picture, const char* title, const char* author, bool visible)
 {
-    Part<TImage>(picture)->SetVisible(visible);
-    Part<TLabel>(title)->SetVisible(visible);
-    Part<TLabel>(author)->SetVisible(visible);
+    Part<TUniImage>(picture)->SetVisible(visible);
+    Part<TUniLabel>(title)->SetVisible(visible);
+    Part<TUniLabel>(author)->SetVisible(visible);
 }
 
 void TfrmMain::LoadLanguageFlag()
 {
     if (const char* flag = FlagFile(cbLanguage->GetItemIndex()))
-        ImageFlag->GetPicture()->LoadFromFile(ExeDir + "images\\" + flag);
+        ImageFlag->GetPicture()->LoadFromFile(AnsiToWide(ExeDir + "images\\" + flag));
 }
 
 void TfrmMain::RestartProgram()

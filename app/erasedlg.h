@@ -11,6 +11,11 @@
 #include "engine/variruvu.h"
 #include "lang/LanguageController.h"
 #include "lang/quonoslanguage.h"
+#include "unicode_controls/UniButtons.h"
+#include "unicode_controls/UniComCtrls.h"
+#include "unicode_controls/UniDialogs.h"
+#include "unicode_controls/UniExtCtrls.h"
+#include "unicode_controls/UniStdCtrls.h"
 
 class TfrmMain : public TForm {
 public:
@@ -78,63 +83,63 @@ public:
     TSafetyDelete* SafetyDelete = nullptr;
     Tquonoslang* oslang = nullptr;
     TLanguageController* icMain = nullptr;
-    TOpenDialog* od = nullptr;
+    TUniOpenDialog* od = nullptr;
     TPageControl* PageControl = nullptr;
-    TLabel* btnhome = nullptr;
-    TLabel* btnfilesfolders = nullptr;
-    TLabel* btnsettings = nullptr;
-    TLabel* btnhelp = nullptr;
-    TLabel* btnabout = nullptr;
-    TLabel* btndonate = nullptr;
-    TLabel* btnrecommendation = nullptr;
-    TLabel* btnexit = nullptr;
-    TImage* mppimg = nullptr;
-    TLabel* lblver = nullptr;
-    TLabel* lblvers = nullptr;
-    TLabel* lblprogdate = nullptr;
-    TComboBox* cbLanguage = nullptr;
-    TComboBox* cbAlgorithm = nullptr;
-    TImage* ImageFlag = nullptr;
-    TCheckBox* cbShutdown = nullptr;
-    TCheckBox* cbSplash = nullptr;
-    TCheckBox* cbLicRun = nullptr;
-    TCheckBox* cbdellastapply = nullptr;
-    TCheckBox* cbCntxMn = nullptr;
-    TCheckBox* cbRunWindows = nullptr;
-    TLabel* lbllutime = nullptr;
-    TLabel* lblaboutinfo = nullptr;
-    TLabel* UniLabel30 = nullptr;
-    TLabel* UniLabel23 = nullptr;
-    TLabel* UniLabel24 = nullptr;
-    TLabel* lblAuthor = nullptr;
-    TLabel* UniLabel18 = nullptr;
-    TLabel* UniLabel20 = nullptr;
-    TImage* updateimg = nullptr;
-    TLabel* lblcbAlgorithminfo = nullptr;
-    TLabel* lblcbalgorithmethod = nullptr;
-    TLabel* lblalgorithminfo2 = nullptr;
-    TImage* meimg = nullptr;
-    TButton* btnOK = nullptr;
-    TListView* lv = nullptr;
-    TLabel* laFiles = nullptr;
-    TLabel* laSize = nullptr;
-    TButton* btnAddFiles = nullptr;
-    TButton* btnAddFolders = nullptr;
-    TButton* btnRemove = nullptr;
-    TButton* btnShred = nullptr;
+    TUniLabel* btnhome = nullptr;
+    TUniLabel* btnfilesfolders = nullptr;
+    TUniLabel* btnsettings = nullptr;
+    TUniLabel* btnhelp = nullptr;
+    TUniLabel* btnabout = nullptr;
+    TUniLabel* btndonate = nullptr;
+    TUniLabel* btnrecommendation = nullptr;
+    TUniLabel* btnexit = nullptr;
+    TUniImage* mppimg = nullptr;
+    TUniLabel* lblver = nullptr;
+    TUniLabel* lblvers = nullptr;
+    TUniLabel* lblprogdate = nullptr;
+    TUniComboBox* cbLanguage = nullptr;
+    TUniComboBox* cbAlgorithm = nullptr;
+    TUniImage* ImageFlag = nullptr;
+    TUniCheckBox* cbShutdown = nullptr;
+    TUniCheckBox* cbSplash = nullptr;
+    TUniCheckBox* cbLicRun = nullptr;
+    TUniCheckBox* cbdellastapply = nullptr;
+    TUniCheckBox* cbCntxMn = nullptr;
+    TUniCheckBox* cbRunWindows = nullptr;
+    TUniLabel* lbllutime = nullptr;
+    TUniLabel* lblaboutinfo = nullptr;
+    TUniLabel* UniLabel30 = nullptr;
+    TUniLabel* UniLabel23 = nullptr;
+    TUniLabel* UniLabel24 = nullptr;
+    TUniLabel* lblAuthor = nullptr;
+    TUniLabel* UniLabel18 = nullptr;
+    TUniLabel* UniLabel20 = nullptr;
+    TUniImage* updateimg = nullptr;
+    TUniLabel* lblcbAlgorithminfo = nullptr;
+    TUniLabel* lblcbalgorithmethod = nullptr;
+    TUniLabel* lblalgorithminfo2 = nullptr;
+    TUniImage* meimg = nullptr;
+    TUniButton* btnOK = nullptr;
+    TUniListView* lv = nullptr;
+    TUniLabel* laFiles = nullptr;
+    TUniLabel* laSize = nullptr;
+    TUniBitBtn* btnAddFiles = nullptr;
+    TUniBitBtn* btnAddFolders = nullptr;
+    TUniBitBtn* btnRemove = nullptr;
+    TUniBitBtn* btnShred = nullptr;
     TTabSheet* TabSheet8 = nullptr;
     TTabSheet* TabSheet9 = nullptr;
     TTabSheet* TabSheet10 = nullptr;
     TTabSheet* TabSheet11 = nullptr;
-    TLabel* lblSelectMethod = nullptr;
-    TLabel* lblShredFile = nullptr;
-    TProgressBar* cpProgBar = nullptr;
-    TProgressBar* tpProgBar = nullptr;
-    TLabel* lblcppercent = nullptr;
-    TLabel* lbltppercent = nullptr;
-    TButton* btnAbort = nullptr;
-    TLabel* lblec = nullptr;
-    TLabel* lblfailedfile = nullptr;
+    TUniLabel* lblSelectMethod = nullptr;
+    TUniLabel* lblShredFile = nullptr;
+    TUniProgressBar* cpProgBar = nullptr;
+    TUniProgressBar* tpProgBar = nullptr;
+    TUniLabel* lblcppercent = nullptr;
+    TUniLabel* lbltppercent = nullptr;
+    TUniBitBtn* btnAbort = nullptr;
+    TUniLabel* lblec = nullptr;
+    TUniLabel* lblfailedfile = nullptr;
 
     AnsiString StartPath;
     bool StartAsFolder = false;
@@ -150,8 +155,8 @@ private:
     T* Part(const char* name);
     void BindComponents();
     // `entry` alone in bold; null leaves every entry normal.
-    void SetMenuBold(TLabel* entry);
-    void ShowMenuPage(TLabel* entry, const char* page);
+    void SetMenuBold(TUniLabel* entry);
+    void ShowMenuPage(TUniLabel* entry, const char* page);
     void ShowLinksForSystemLanguage();
     void SetRecommendedLinkVisible(const char* picture, const char* title, const char* author, bool visible);
     void DeleteUpdateLeftovers();

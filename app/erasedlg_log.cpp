@@ -10,16 +10,16 @@
 bool TfrmMain::WriteHtmlLog(TCustomListView* list, const AnsiString& fileName, bool centerHeaders)
 {
     THtmlLogTexts texts;
-    texts.LastUsedLabel = AnsiToWide(UniLabel30->GetCaption());
-    texts.VersionLabel = AnsiToWide(UniLabel23->GetCaption());
+    texts.LastUsedLabel = UniLabel30->GetCaption();
+    texts.VersionLabel = UniLabel23->GetCaption();
     texts.Version = AnsiToWide(GetProgramVersion());
-    texts.ProgramDate = AnsiToWide(lblprogdate->GetCaption());
-    texts.AuthorLabel = AnsiToWide(UniLabel24->GetCaption());
-    texts.Author = AnsiToWide(lblAuthor->GetCaption());
-    texts.MethodLabel = AnsiToWide(UniLabel18->GetCaption());
-    texts.Method = AnsiToWide(cbAlgorithm->GetText());
-    texts.MethodInfoLabel = AnsiToWide(UniLabel20->GetCaption());
-    texts.MethodInfo = AnsiToWide(lblcbAlgorithminfo->GetCaption());
+    texts.ProgramDate = lblprogdate->GetCaption();
+    texts.AuthorLabel = UniLabel24->GetCaption();
+    texts.Author = lblAuthor->GetCaption();
+    texts.MethodLabel = UniLabel18->GetCaption();
+    texts.Method = cbAlgorithm->GetText();
+    texts.MethodInfoLabel = UniLabel20->GetCaption();
+    texts.MethodInfo = lblcbAlgorithminfo->GetCaption();
     return ::WriteHtmlLog(list, fileName, centerHeaders, texts);
 }
 

@@ -17,7 +17,7 @@
 void TfrmMain::WriteConfigFile()
 {
     TConfigSettings settings;
-    settings.Info = lblaboutinfo->GetCaption();
+    settings.Info = WideToAnsi(lblaboutinfo->GetCaption());
     settings.Splash = cbSplash->GetChecked();
     settings.License = cbLicRun->GetChecked();
     settings.ContextMenu = cbCntxMn->GetChecked();
@@ -50,7 +50,7 @@ void TfrmMain::ReadConfigFile()
     const TStoredChoices stored = ReadStoredChoices(defaults);
     LangManager()->SelectLanguage(stored.Language);
     cbAlgorithm->SetItemIndex(stored.EraseMethod);
-    lbllutime->SetCaption(stored.LastApply);
+    lbllutime->SetCaption(AnsiToWide(stored.LastApply));
     cbRunWindows->SetChecked(stored.AutoRun);
     // Checking the box from here registers the Explorer verb through its click handler.
     cbCntxMn->SetChecked(stored.ContextMenu);
@@ -66,7 +66,7 @@ void TfrmMain::SaveRegistrySettings()
 {
     TRegistryMirror mirror;
     mirror.EraseMethod = cbAlgorithm->GetItemIndex();
-    mirror.ProgVers = lblver->GetCaption();
+    mirror.ProgVers = WideToAnsi(lblver->GetCaption());
     mirror.Language = LangManager()->GetCurrentLangID();
     mirror.ShowSplash = cbSplash->GetChecked();
     mirror.ContextMenu = cbCntxMn->GetChecked();
@@ -93,7 +93,7 @@ void TfrmMain::cbLanguageChange(TObject*)
 {
     LangManager()->SelectLanguage(LangManager()->GetLanguageIDByIndex(cbLanguage->GetItemIndex()));
     EnsureDataFolders();
-    lblprogdate->SetCaption(ProgramDate);
+    lblprogdate->SetCaption(AnsiToWide(ProgramDate));
     // Retranslating rewrites the method box's entries; the stored method comes back.
     cbAlgorithm->SetItemIndex(ReadEraseMethod(cbAlgorithm->GetItemIndex()));
     ImageFlag->SetEnabled(true);

@@ -9,6 +9,7 @@
 #include "app/settingsstore.h"
 #include "classlib/FileSearch.h"
 #include "classlib/SysUtils.h"
+#include "lang/LangManager.h"
 
 namespace {
 
@@ -38,29 +39,32 @@ void TfrmMain::btnShredClick(TObject*)
         PageControl->SetActivePage(TabSheet8);
         RecordEraseStart(cbAlgorithm->GetItemIndex());
         const int method = RunMethodIndex();
-        lblSelectMethod->SetCaption(cbAlgorithm->GetItems()->GetStrings(method));
+        lblSelectMethod->SetCaption(cbAlgorithm->GetItems()->Get(method));
         // The progress form's lblSelectMethod: the same text.
         lblShredFile->SetVisible(true);
         SafetyDelete->SelectMethod(static_cast<TVariruvuMethod>(method));
         LastFileResult = 0;
-        TListItems* rows = lv->GetItems();
+        TUniListItems* rows = lv->GetItems();
         const int count = rows->GetCount();
         for (int i = 0; i < count; ++i) {
-            TListItem* row = rows->GetItem(i);
+            TUniListItem* row = rows->GetItem(i);
             if (!row->GetChecked() || SafetyDelete->GetCanceled())
                 continue;
             lblShredFile->SetCaption(row->GetCaption());
             // The progress form's lblSherdFile: the same text.
-            lblec->SetCaption(MessageText("sEc"));
+            lblec->SetCaption(GetLangConstant("sEc"));
             if (row->GetImageIndex() == 0) {
-                const AnsiString path = row->GetSubItems()->GetStrings(2) + row->GetCaption();
-                lblfailedfile->SetCaption(path);
+                const WideString shown = row->GetSubItems()->Get(2) + row->GetCaption();
+                lblfailedfile->SetCaption(shown);
+                const AnsiString path = WideToAnsi(shown);
                 // A linked file is never opened for writing: it counts as a file that could not be.
                 LastFileResult = ChosenPathLeadsOutside(path) ? 1 : SafetyDelete->ShredFile(path);
-            } else if (ChosenPathLeadsOutside(row->GetSubItems()->GetStrings(2))) {
-                ReportFolderLeft(row->GetSubItems()->GetStrings(2));
             } else {
-                ShredFolder(row->GetSubItems()->GetStrings(2));
+                const AnsiString folder = WideToAnsi(row->GetSubItems()->Get(2));
+                if (ChosenPathLeadsOutside(folder))
+                    ReportFolderLeft(folder);
+                else
+                    ShredFolder(folder);
             }
         }
         if (SafetyDelete->GetCanceled()) {
@@ -123,7 +127,7 @@ bool TfrmMain::ShredFolderEntries(const AnsiString& Path)
         } else if (search.IsFolder()) {
             ShredFolder(folder + name);
         } else {
-            lblShredFile->SetCaption(name);
+            lblShredFile->SetCaption(AnsiToWide(name));
             if (SafetyDelete->ShredFile(folder + name) != 0)
                 ReportLeft(Format(msgFile, folder, name));
         }
@@ -158,8 +162,8 @@ void TfrmMain::SafetyDeleteProgress(TObject*, uint8_t PassCount, uint8_t Percent
 {
     cpProgBar->SetPosition(PercentWritten);
     tpProgBar->SetPosition(PassCount);
-    lblcppercent->SetCaption(IntToStr(cpProgBar->GetPosition()) + " %");
-    lbltppercent->SetCaption(IntToStr(tpProgBar->GetPosition()) + " %");
+    lblcppercent->SetCaption(AnsiToWide(IntToStr(cpProgBar->GetPosition()) + " %"));
+    lbltppercent->SetCaption(AnsiToWide(IntToStr(tpProgBar->GetPosition()) + " %"));
     // The progress form's two bars: the same two values.
 }
 

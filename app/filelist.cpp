@@ -19,9 +19,9 @@ void TfrmMain::btnAddFoldersClick(TObject*)
 void TfrmMain::AddFilesFromDialog()
 {
     if (od->Execute()) {
-        TStrings* files = od->GetFiles();
+        TUniStrings* files = od->GetFiles();
         for (int i = 0; i < files->GetCount(); ++i)
-            AddFileEntry(files->GetStrings(i));
+            AddFileEntry(WideToAnsi(files->Get(i)));
     }
     ShowListTotals();
 }
@@ -38,12 +38,12 @@ void TfrmMain::AddFolderFromDialog()
 void TfrmMain::AddFileEntry(const AnsiString& path)
 {
     const int64_t size = GetFileSize64(path);
-    TListItem* row = lv->GetItems()->Add();
-    row->SetCaption(ExtractFileName(path));
-    TStrings* columns = row->GetSubItems();
-    columns->Add("1");
-    columns->Add(SizeToText(size));
-    columns->Add(ExtractFilePath(path));
+    TUniListItem* row = lv->GetItems()->Add();
+    row->SetCaption(AnsiToWide(ExtractFileName(path)));
+    TWideSubItems* columns = row->GetSubItems();
+    columns->Add(L"1");
+    columns->Add(AnsiToWide(SizeToText(size)));
+    columns->Add(AnsiToWide(ExtractFilePath(path)));
     row->SetImageIndex(0);
     row->SetChecked(true);
     FileCount += 1;
@@ -55,12 +55,12 @@ void TfrmMain::AddFolderEntry(const AnsiString& path)
     int32_t count = 0;
     int64_t bytes = 0;
     CountFolder(path, AnsiString(), count, bytes);
-    TListItem* row = lv->GetItems()->Add();
-    row->SetCaption(ExtractFileName(path));
-    TStrings* columns = row->GetSubItems();
-    columns->Add(IntToStr(count));
-    columns->Add(SizeToText(bytes));
-    columns->Add(path);
+    TUniListItem* row = lv->GetItems()->Add();
+    row->SetCaption(AnsiToWide(ExtractFileName(path)));
+    TWideSubItems* columns = row->GetSubItems();
+    columns->Add(AnsiToWide(IntToStr(count)));
+    columns->Add(AnsiToWide(SizeToText(bytes)));
+    columns->Add(AnsiToWide(path));
     row->SetImageIndex(1);
     row->SetChecked(true);
     FileCount += count;
@@ -69,8 +69,8 @@ void TfrmMain::AddFolderEntry(const AnsiString& path)
 
 void TfrmMain::ShowListTotals()
 {
-    laFiles->SetCaption(IntToStr(FileCount));
-    laSize->SetCaption(SizeToText(TotalSize));
+    laFiles->SetCaption(AnsiToWide(IntToStr(FileCount)));
+    laSize->SetCaption(AnsiToWide(SizeToText(TotalSize)));
 }
 
 void TfrmMain::btnRemoveClick(TObject*)
@@ -92,7 +92,7 @@ void TfrmMain::lvChange(TObject*, TListItem*, TItemChange)
     if (RunInProgress)
         return;
     bool anyChecked = false;
-    TListItems* rows = lv->GetItems();
+    TUniListItems* rows = lv->GetItems();
     for (int i = 0; i < rows->GetCount() && !anyChecked; ++i)
         anyChecked = rows->GetItem(i)->GetChecked();
     btnShred->SetEnabled(anyChecked);

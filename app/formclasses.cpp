@@ -1,19 +1,23 @@
 #include "app/formclasses.h"
 
 #include "classlib/ComCtrls.h"
-#include "classlib/Dialogs.h"
 #include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
-#include "classlib/StdCtrls.h"
 #include "engine/variruvu.h"
 #include "lang/LanguageController.h"
 #include "lang/quonoslanguage.h"
+#include "unicode_controls/UniButtons.h"
+#include "unicode_controls/UniComCtrls.h"
+#include "unicode_controls/UniDialogs.h"
+#include "unicode_controls/UniExtCtrls.h"
+#include "unicode_controls/UniStdCtrls.h"
 
 void RegisterFormClasses()
 {
     RegisterClasses({&TSafetyDelete::ClassInfo(), &Tquonoslang::ClassInfo(), &TLanguageController::ClassInfo(),
-                     &TPanel::ClassInfo(), &TBevel::ClassInfo(), &TImage::ClassInfo(), &TLabel::ClassInfo(),
-                     &TButton::ClassInfo(), &TCheckBox::ClassInfo(), &TComboBox::ClassInfo(),
-                     &TListView::ClassInfo(), &TProgressBar::ClassInfo(), &TPageControl::ClassInfo(),
-                     &TTabSheet::ClassInfo(), &TImageList::ClassInfo(), &TOpenDialog::ClassInfo()});
+                     &TUniPanel::ClassInfo(), &TBevel::ClassInfo(), &TUniImage::ClassInfo(), &TUniLabel::ClassInfo(),
+                     &TUniButton::ClassInfo(), &TUniBitBtn::ClassInfo(), &TUniCheckBox::ClassInfo(),
+                     &TUniComboBox::ClassInfo(), &TUniListView::ClassInfo(), &TUniProgressBar::ClassInfo(),
+                     &TPageControl::ClassInfo(), &TTabSheet::ClassInfo(), &TImageList::ClassInfo(),
+                     &TUniOpenDialog::ClassInfo()});
 }

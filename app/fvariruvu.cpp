@@ -2,6 +2,7 @@
 #include "app/erasedlg.h"
 #include "app/restarthandover.h"
 #include "classlib/Win.h"
+#include "unicode_controls/UniForms.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
@@ -13,7 +14,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     }
     try {
         Application->Initialize();
-        Application->SetTitle("");
+        // The wide application object, before any window: typed characters above 255 reach the Unicode controls.
+        UniApplication()->SetTitle(L"");
         TfrmMain* frmMain = nullptr;
         Application->CreateForm(frmMain);
         // Then the progress form, the hidden second splash window and the licence viewer, in this order.

@@ -23,6 +23,14 @@ void TGraphic::SetTransparent(bool value)
     }
 }
 
+void TGraphic::DefineProperties(TFiler* filer)
+{
+    TPersistent::DefineProperties(filer);
+    filer->DefineBinaryProperty(
+        "Data", [this](TStream* stream) { LoadFromStream(stream); }, [this](TStream* stream) { SaveToStream(stream); },
+        !GetEmpty());
+}
+
 void TGraphic::Changed()
 {
     if (OnChange)

@@ -267,6 +267,9 @@ public:
     void LoadFromFile(const AnsiString& fileName);
     void SaveToFile(const AnsiString& fileName);
 
+    // A form carries the picture as its file's bytes ("Glyph.Data = {...}").
+    void DefineProperties(TFiler* filer) override;
+
     TNotifyEvent OnChange;
 
 protected:

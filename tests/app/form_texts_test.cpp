@@ -7,10 +7,13 @@
 #include "classlib/Filers.h"
 #include "classlib/Forms.h"
 #include "classlib/SysUtils.h"
+#include "classlib/TypInfo.h"
 #include "lang/LangCompTree.h"
+#include "lang/LangManager.h"
 #include "lang/LanguageController.h"
 #include "lang/LangTranslations.h"
 #include "tests/support/UnixSide.h"
+#include "unicode/UniWideStrings.h"
 
 namespace {
 
@@ -74,6 +77,84 @@ TEST(MainWindowTexts, EveryShippedLanguageTranslatesExactlyTheFormsTexts)
         }
         for (const auto& [id, name] : listed)
             EXPECT_TRUE(translated.count(id)) << name << " (" << id << ") is not translated";
+    }
+}
+
+// A translatable property as the control holds it, and whether it holds it in UTF-16.
+struct THeldText {
+    WideString Value;
+    bool Wide = false;
+};
+
+// `path` is a property path of the language controller: "Caption", "Items", "Columns[2].Caption".
+THeldText HeldText(TObject* instance, AnsiString path)
+{
+    for (size_t dot; (dot = path.find('.')) != AnsiString::npos; path = path.substr(dot + 1)) {
+        AnsiString name = path.substr(0, dot);
+        const size_t bracket = name.find('[');
+        instance = GetObjectProp(instance, *GetPropInfo(instance, name.substr(0, bracket)));
+        if (bracket != AnsiString::npos)
+            instance = static_cast<TCollection*>(instance)->GetItem(
+                StrToInt(name.substr(bracket + 1, name.size() - bracket - 2)));
+    }
+    const TPropInfo& prop = *GetPropInfo(instance, path);
+    if (prop.Kind() == tkWString)
+        return {GetWideStrProp(instance, prop), true};
+    if (prop.Kind() == tkLString)
+        return {AnsiToWide(GetStrProp(instance, prop)), false};
+    TObject* list = GetObjectProp(instance, prop);
+    if (auto* wide = dynamic_cast<TWideStrings*>(list))
+        return {wide->GetTextStr(), true};
+    return {AnsiToWide(dynamic_cast<TStrings*>(list)->GetTextStr()), false};
+}
+
+// A list's lines joined by LF, no break after the last.
+WideString JoinedLines(WideString text)
+{
+    for (size_t at; (at = text.find(L"\r\n")) != WideString::npos;)
+        text.erase(at, 1);
+    if (!text.empty() && text.back() == L'\n')
+        text.pop_back();
+    return text;
+}
+
+class MainWindowLanguage : public ::testing::Test {
+protected:
+    void TearDown() override { LangManager()->SelectLanguage(1033); }
+};
+
+// Ukrainian and Czech reach every translatable property of the designed window
+// letter for letter; only the window's title and the sheets, which keep the
+// class library's 8-bit captions, take the texts in the language's code page.
+TEST_F(MainWindowLanguage, EveryTextReachesItsControlInUTF16)
+{
+    std::unique_ptr<TForm> form = DesignedMainForm();
+    const auto listed = ListedTexts(Controller(*form));
+    const WideString folder = AnsiToWide(ExtractFilePath(WindowsPathOfUnix(VARIRUVU_EXE_PATH))) + L"languages\\";
+    LangManager()->AddLangFilesFromFolder(folder, L"*.lng", false);
+    for (const auto& [langID, file] : {std::pair<uint16_t, const wchar_t*>{1058, L"Ukrainian.lng"}, {1029, L"Czech.lng"}}) {
+        SCOPED_TRACE(WideToAnsi(file));
+        TLang_CompTranslations translations;
+        translations.ReadLanguageFile(folder + file, false);
+        const TLang_CompTranslation* section = translations.FindSection(form->GetName());
+        ASSERT_NE(section, nullptr);
+        LangManager()->SelectLanguage(langID);
+        std::set<AnsiString> narrow;
+        for (int i = 0; i < section->GetCount(); ++i) {
+            const AnsiString& name = listed.at(section->GetItem(i)->ID);
+            const size_t dot = name.find('.');
+            TComponent* component = dot == 0 ? form.get() : form->FindComponent(name.substr(0, dot));
+            ASSERT_NE(component, nullptr) << name;
+            const THeldText held = HeldText(component, name.substr(dot + 1));
+            if (held.Wide)
+                EXPECT_EQ(JoinedLines(held.Value), JoinedLines(section->GetItem(i)->Value)) << name;
+            else
+                narrow.insert(name);
+        }
+        std::set<AnsiString> eightBit{".Caption"};
+        for (int page = 1; page <= 11; ++page)
+            eightBit.insert("TabSheet" + IntToStr(page) + ".Caption");
+        EXPECT_EQ(narrow, eightBit);
     }
 }
 

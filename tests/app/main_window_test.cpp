@@ -114,8 +114,8 @@ TEST_F(MainWindow, RowsAndTotalsShowWhatPythonMeasured)
         EXPECT_EQ(Row(i)->GetImageIndex(), e.Image) << i;
         EXPECT_TRUE(Row(i)->GetChecked()) << i;
     }
-    EXPECT_EQ(form->laFiles->GetCaption(), IntToStr(1 + whole.Files + 1 + 1));
-    EXPECT_EQ(form->laSize->GetCaption(), SizeToText(1000 + whole.Bytes + 1000));
+    EXPECT_EQ(WideToAnsi(form->laFiles->GetCaption()), IntToStr(1 + whole.Files + 1 + 1));
+    EXPECT_EQ(WideToAnsi(form->laSize->GetCaption()), SizeToText(1000 + whole.Bytes + 1000));
     EXPECT_TRUE(ButtonsEnabled());
 }
 
@@ -139,15 +139,15 @@ TEST_F(MainWindow, UncheckingEveryRowDisablesTheButtonsAndClearListAsksFirst)
         EXPECT_EQ(answerer.Texts(), std::vector<AnsiString>{Text("sClear_Info")});
     }
     EXPECT_EQ(RowCount(), 2);
-    EXPECT_EQ(form->laFiles->GetCaption(), "2");
+    EXPECT_EQ(WideToAnsi(form->laFiles->GetCaption()), "2");
     {
         TBoxAnswerer answerer(YesToAll, GetCurrentProcessId());
         form->btnRemoveClick(form->btnRemove);
     }
     EXPECT_EQ(RowCount(), 0);
     EXPECT_FALSE(ButtonsEnabled());
-    EXPECT_EQ(form->laFiles->GetCaption(), "0");
-    EXPECT_EQ(form->laSize->GetCaption(), "0 B");
+    EXPECT_EQ(WideToAnsi(form->laFiles->GetCaption()), "0");
+    EXPECT_EQ(WideToAnsi(form->laSize->GetCaption()), "0 B");
     EXPECT_TRUE(FileExists(scratch + "one.txt"));
 }
 
@@ -176,7 +176,7 @@ TEST_F(MainWindow, TwoFileRowsWhereOnlyTheFirstFailsEndOnTheFinishedPage)
     EXPECT_EQ(form->LastFileResult, 0);
     EXPECT_EQ(RowCount(), 0);
     EXPECT_FALSE(ButtonsEnabled());
-    EXPECT_EQ(form->laFiles->GetCaption(), "0");
+    EXPECT_EQ(WideToAnsi(form->laFiles->GetCaption()), "0");
     EXPECT_FALSE(form->lblShredFile->GetVisible());
 }
 
@@ -191,8 +191,8 @@ TEST_F(MainWindow, AFileHeldOpenElsewhereEndsOnTheErrorPageWithItsPathEvenBefore
     Run();
     CloseHandle(h);
     EXPECT_EQ(Page(), form->TabSheet9);
-    EXPECT_EQ(form->lblec->GetCaption(), "Wiping out failed!");
-    EXPECT_EQ(form->lblfailedfile->GetCaption(), held);
+    EXPECT_EQ(WideToAnsi(form->lblec->GetCaption()), "Wiping out failed!");
+    EXPECT_EQ(WideToAnsi(form->lblfailedfile->GetCaption()), held);
     EXPECT_EQ(GetFileSize64(held), 300);
     EXPECT_FALSE(DirectoryExists(folder));
     EXPECT_EQ(RowCount(), 0);
@@ -231,7 +231,7 @@ TEST_F(MainWindow, TheBarsAndPercentLabelsFollowEveryProgressEvent)
             shown.push_back({percentWritten, passCount,
                              static_cast<int>(SendMessageA(form->cpProgBar->GetHandle(), PBM_GETPOS, 0, 0)),
                              static_cast<int>(SendMessageA(form->tpProgBar->GetHandle(), PBM_GETPOS, 0, 0)),
-                             form->lblcppercent->GetCaption(), form->lbltppercent->GetCaption()});
+                             WideToAnsi(form->lblcppercent->GetCaption()), WideToAnsi(form->lbltppercent->GetCaption())});
         }));
     form->cbAlgorithm->SetItemIndex(sdmDoD);
     Run();
@@ -256,7 +256,7 @@ TEST_F(MainWindow, WithNoMethodChosenTheRunUsesDoDAndSaysSo)
     form->AddFileEntry(file);
     form->cbAlgorithm->SetItemIndex(-1);
     Run();
-    EXPECT_EQ(form->lblSelectMethod->GetCaption(), "DOD 5220.22-M ECE ( 7 Passes )");
+    EXPECT_EQ(WideToAnsi(form->lblSelectMethod->GetCaption()), "DOD 5220.22-M ECE ( 7 Passes )");
     EXPECT_EQ(form->SafetyDelete->GetMethod(), sdmDoD);
     EXPECT_FALSE(FileExists(file));
     EXPECT_EQ(form->cbAlgorithm->GetItemIndex(), -1);
@@ -264,7 +264,23 @@ TEST_F(MainWindow, WithNoMethodChosenTheRunUsesDoDAndSaysSo)
     form->AddFileEntry(Write("gutmann.txt", 10));
     form->cbAlgorithm->SetItemIndex(sdmGutmann);
     Run();
-    EXPECT_EQ(form->lblSelectMethod->GetCaption(), "Gutmann ( 35 Passes )");
+    EXPECT_EQ(WideToAnsi(form->lblSelectMethod->GetCaption()), "Gutmann ( 35 Passes )");
+}
+
+// A method picked in the box as a user picks it is described on the Settings,
+// Files and Wiping pages at once.
+TEST_F(MainWindow, PickingAMethodDescribesItOnEveryPageAtOnce)
+{
+    static constexpr const char* descriptions[] = {"sZero1Passes", "sDoD7Passes", "sGutmann35Passes"};
+    HWND box = form->cbAlgorithm->GetHandle();
+    for (int method : {sdmGutmann, sdmZero, sdmDoD}) {
+        SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(method), 0);
+        SendMessageW(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(box));
+        const WideString described = GetLangConstant(descriptions[method]);
+        for (TUniLabel* label : {form->lblcbAlgorithminfo, form->lblcbalgorithmethod, form->lblalgorithminfo2})
+            EXPECT_EQ(label->GetCaption(), described) << method << " " << label->GetName();
+    }
 }
 
 // What the window offers while the run is inside the engine.

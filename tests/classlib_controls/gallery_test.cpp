@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "classlib/FormText.h"
 #include "gallery.h"
 
 namespace {
@@ -456,6 +457,45 @@ TEST(ImageListTest, ImagesTravelInTheFormStreamAsOneStrip)
     read->GetBitmap(1, &second);
     EXPECT_EQ(second.GetCanvas()->GetPixels(8, 8), clBlue);
     EXPECT_EQ(second.GetCanvas()->GetPixels(0, 0), clWhite);  // the transparent ground
+}
+
+// The form text carries a glyph as its bitmap's bytes; read back, both images are there.
+TEST(GlyphStreamTest, AGlyphTravelsThroughTheFormText)
+{
+    RegisterClass(TBitBtn::ClassInfo());
+    TForm source(nullptr);
+    auto* button = new TBitBtn(&source);
+    button->SetName("Button");
+    button->SetParent(&source);
+    TBitmap glyph;
+    glyph.SetSize(32, 16);
+    glyph.GetCanvas()->GetBrush()->SetColor(clRed);
+    glyph.GetCanvas()->FillRect(TRect(0, 0, 16, 16));
+    glyph.GetCanvas()->GetBrush()->SetColor(clBlue);
+    glyph.GetCanvas()->FillRect(TRect(16, 0, 32, 16));
+    button->SetGlyph(&glyph);
+    button->SetNumGlyphs(2);
+
+    TMemoryStream binary;
+    TWriter(&binary).WriteRootComponent(&source);
+    binary.SetPosition(0);
+    TMemoryStream text;
+    ObjectBinaryToText(&binary, &text);
+    const AnsiString written(static_cast<const char*>(text.GetMemory()), static_cast<size_t>(text.GetSize()));
+    EXPECT_NE(written.find("Glyph.Data = {"), AnsiString::npos) << written;
+
+    text.SetPosition(0);
+    TMemoryStream again;
+    ObjectTextToBinary(&text, &again);
+    again.SetPosition(0);
+    TForm copy(nullptr);
+    TReader(&again).ReadRootComponent(&copy);
+    auto* read = dynamic_cast<TBitBtn*>(copy.FindComponent("Button"));
+    ASSERT_NE(read, nullptr);
+    EXPECT_EQ(read->GetNumGlyphs(), 2);
+    ASSERT_EQ(read->GetGlyph()->GetWidth(), 32);
+    EXPECT_EQ(read->GetGlyph()->GetCanvas()->GetPixels(4, 8), clRed);
+    EXPECT_EQ(read->GetGlyph()->GetCanvas()->GetPixels(20, 8), clBlue);
 }
 
 }  // namespace

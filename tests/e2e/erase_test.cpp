@@ -163,7 +163,7 @@ TEST_F(EraseRun, AFileOnTheCommandLineIsErasedAfterTheConfirmationWithTheWindowO
     EXPECT_TRUE(StartsWith(answerer.Texts()[0], ShredQuestion));
     EXPECT_FALSE(FileExists(file));
     EXPECT_EQ(TListDriver(main, run->ProcessId()).RowCount(), 0);
-    EXPECT_FALSE(IsWindowEnabled(FindChild(main, "TButton", "Wipe out")));
+    EXPECT_FALSE(IsWindowEnabled(FindButton(main, "Wipe out")));
 }
 
 TEST_F(EraseRun, DecliningTheConfirmationLeavesFileListAndPagesAsTheyWere)
@@ -182,7 +182,7 @@ TEST_F(EraseRun, DecliningTheConfirmationLeavesFileListAndPagesAsTheyWere)
     EXPECT_EQ(list.Cell(0, 2), "1.50 kB");
     EXPECT_EQ(list.Cell(0, 3), scratch);
     EXPECT_TRUE(list.Checked(0));
-    EXPECT_TRUE(IsWindowEnabled(FindChild(main, "TButton", "Wipe out")));
+    EXPECT_TRUE(IsWindowEnabled(FindButton(main, "Wipe out")));
 }
 
 // Attributes are never changed to force an open: the read-only file stays, and with it its folder.
@@ -309,8 +309,8 @@ TEST_F(EraseRun, TheDialogsFillTheListAndTheCheckBoxesRuleTheButtons)
         for (int column = 0; column < 4; ++column)
             EXPECT_EQ(list.Cell(row, column), rows[row][column]) << row << " " << column;
 
-    HWND wipeOut = FindChild(main, "TButton", "Wipe out");
-    HWND clear = FindChild(main, "TButton", "Clear list");
+    HWND wipeOut = FindButton(main, "Wipe out");
+    HWND clear = FindButton(main, "Clear list");
     for (int row = 0; row < 3; ++row) {
         EXPECT_TRUE(IsWindowEnabled(wipeOut) && IsWindowEnabled(clear)) << row;
         list.SetChecked(row, false);
@@ -371,7 +371,7 @@ TEST_F(EraseRun, AbortDuringAGutmannRunEndsOnTheAbortedPageWithTheNextRowUntouch
     ASSERT_TRUE(ClickButton(main, "Wipe out"));
     ASSERT_TRUE(WaitForPage(main, "Wiping out ", StartTime));
 
-    const std::vector<HWND> bars = FindChildren(main, "TProgressBar");
+    const std::vector<HWND> bars = FindChildren(main, "TUniProgressBar");
     ASSERT_EQ(bars.size(), 2u);
     std::vector<int> totals;
     for (int i = 0; i < 100 && (totals.empty() || totals.back() < 3); ++i) {
@@ -382,7 +382,7 @@ TEST_F(EraseRun, AbortDuringAGutmannRunEndsOnTheAbortedPageWithTheNextRowUntouch
     ASSERT_LT(totals.back(), 100);
     EXPECT_LT(totals.front(), totals.back());
     for (const char* held : {"Wipe out", "Clear list", "Files", "Folders"})
-        EXPECT_FALSE(IsWindowEnabled(FindChild(main, "TButton", held))) << held;
+        EXPECT_FALSE(IsWindowEnabled(FindButton(main, held))) << held;
     PostMessageA(main, WM_CLOSE, 0, 0);
     Pause(300);
     EXPECT_TRUE(IsWindowVisible(main));
@@ -392,7 +392,7 @@ TEST_F(EraseRun, AbortDuringAGutmannRunEndsOnTheAbortedPageWithTheNextRowUntouch
     EXPECT_EQ(answerer.Texts().size(), 2u);
     EXPECT_FALSE(FileExists(large));
     EXPECT_EQ(ReadAll(next), nextContent);
-    EXPECT_TRUE(IsWindowEnabled(FindChild(main, "TButton", "Files")));
+    EXPECT_TRUE(IsWindowEnabled(FindButton(main, "Files")));
 }
 
 // A chosen file and a chosen folder that are links: neither is followed, and each

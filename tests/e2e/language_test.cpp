@@ -62,9 +62,9 @@ const TPage Pages[] = {
     {139, "TabSheet3", {"cbSplash", "cbLicRun", "cbdellastapply", "btnOK"}},
 };
 
-// The controls are 8-bit windows: a text reaches them in the language's code
-// page, and they hand those bytes out read in the system's code page.
-WideString AsShown(const WideString& text, uint16_t langID)
+// The sheets are still 8-bit windows: a heading reaches them in the language's
+// code page, and they hand those bytes out read in the system's code page.
+WideString SheetCaption(const WideString& text, uint16_t langID)
 {
     return AnsiToWide(WideToAnsiCP(text, GetLocaleAnsiCodePage(langID)), CP_ACP);
 }
@@ -131,18 +131,19 @@ protected:
         return false;
     }
 
-    // Walks the pages and reads every control of the table, the method box and the list's column headers.
+    // Walks the pages and reads every control of the table, the method box, the list's column headers and
+    // the window's title: the wide controls hand out the language's texts exactly, whatever the code page.
     void ExpectWindowSpeaks(const TLanguage& language) const
     {
         SCOPED_TRACE(language.Name);
         const TTextsByID texts = Texts(language);
         const auto shown = [&](const AnsiString& property) {
             const auto found = texts.find(Form->ID(property));
-            return found == texts.end() ? L"<no text for " + AnsiToWide(property) + L">"
-                                        : AsShown(found->second, language.LangID);
+            return found == texts.end() ? L"<no text for " + AnsiToWide(property) + L">" : found->second;
         };
+        EXPECT_EQ(WideWindowText(main), shown("Caption"));
         for (const TPage& page : Pages) {
-            const WideString heading = shown(AnsiString(page.Sheet) + ".Caption");
+            const WideString heading = SheetCaption(shown(AnsiString(page.Sheet) + ".Caption"), language.LangID);
             if (!ShowPage(page, heading)) {
                 ADD_FAILURE() << page.Sheet << " shows " << ::testing::PrintToString(WideWindowText(ShownSheet(main)))
                               << ", not " << ::testing::PrintToString(heading);
@@ -194,11 +195,12 @@ TEST_F(Language, TheStoredLanguageIsWhatTheWholeWindowShowsFromTheStart)
     }
 }
 
+// Ukrainian picked after German brings the whole window back to Cyrillic.
 TEST_F(Language, APickedLanguageRewritesTheWindowAtOnceAndEnglishComesBack)
 {
     ASSERT_NO_FATAL_FAILURE(Start(1058));
     ExpectWindowSpeaks(LanguageOf(1058));
-    for (uint16_t picked : {uint16_t{1031}, English}) {
+    for (uint16_t picked : {uint16_t{1031}, uint16_t{1058}, English}) {
         ASSERT_NO_FATAL_FAILURE(Pick(LanguageOf(picked)));
         ExpectWindowSpeaks(LanguageOf(picked));
     }

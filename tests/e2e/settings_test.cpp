@@ -53,11 +53,11 @@ protected:
     // Clicks the side-menu entry until the page shows the button it holds.
     void ShowPage(POINT entry, const char* button)
     {
-        for (int attempt = 0; attempt < 5 && !FindChild(wnd, "TButton", button); ++attempt) {
+        for (int attempt = 0; attempt < 5 && !FindButton(wnd, button); ++attempt) {
             ClickAt(wnd, entry.x, entry.y);
             Pause(400);
         }
-        ASSERT_TRUE(FindChild(wnd, "TButton", button)) << button;
+        ASSERT_TRUE(FindButton(wnd, button)) << button;
     }
     // Exit from the side menu, answered with Yes; the program ends.
     void Exit()
@@ -232,7 +232,7 @@ TEST_F(Settings, WithoutTheDateOfLastUseExitLeavesItEmpty)
     WriteBytes(ConfigFileName(), "[LastApply]\r\nLA=01/02/2026 3:04:05 PM\r\n");
     Start();
     ShowPage(SettingsEntry, "OK");
-    HWND box = FindChild(wnd, "TCheckBox", "Do not display date of last use  ");
+    HWND box = FindChild(wnd, "TUniCheckBox", "Do not display date of last use  ");
     ASSERT_TRUE(box);
     ClickButton(box);
     Pause(300);
@@ -286,7 +286,7 @@ TEST_F(Settings, SettingsOkEndsWithOneInstanceThatUsesTheSavedSettings)
     ShowPage(SettingsEntry, "OK");
     PickComboItem(LanguageBox(), 1);
     Pause(500);
-    ClickButton(FindChild(wnd, "TButton", "OK"));
+    ClickButton(FindButton(wnd, "OK"));
     HWND box = WaitForMessageBox(run->ProcessId(), StartTime);
     ASSERT_TRUE(box);
     PressButton(box, IDOK);
@@ -336,7 +336,7 @@ TEST_F(Settings, LogFileTellsThereIsNoneOrOpensTheLogThroughTheShell)
 {
     Start();
     ShowPage(FilesEntry, "Wipe out");
-    HWND button = FindChild(wnd, "TButton", "Log file");
+    HWND button = FindButton(wnd, "Log file");
     ASSERT_TRUE(button);
     ClickButton(button);
     HWND box = WaitForMessageBox(run->ProcessId(), StartTime);

@@ -3,6 +3,13 @@
 #include "classlib/SysUtils.h"
 #include "program_driver.h"
 
+bool IsWindowOfClass(HWND wnd, const char* className)
+{
+    char name[128] = {};
+    GetClassNameA(wnd, name, sizeof(name));
+    return lstrcmpiA(name, className) == 0 || lstrcmpiA(name, (AnsiString(className) + ".UnicodeClass").c_str()) == 0;
+}
+
 namespace {
 
 struct TChildSearch {
@@ -14,9 +21,7 @@ struct TChildSearch {
 BOOL CALLBACK CollectChild(HWND wnd, LPARAM param)
 {
     auto* search = reinterpret_cast<TChildSearch*>(param);
-    char name[64] = {};
-    GetClassNameA(wnd, name, sizeof(name));
-    if (lstrcmpiA(name, search->ClassName) == 0 && (!search->Text || WindowText(wnd) == search->Text))
+    if (IsWindowOfClass(wnd, search->ClassName) && (!search->Text || WindowText(wnd) == search->Text))
         search->Found.push_back(wnd);
     return TRUE;
 }
@@ -50,7 +55,7 @@ HWND WaitForMainWindow(DWORD milliseconds)
 {
     HWND main = WaitForWindow("TfrmMain", "QUON Variruvu", milliseconds);
     // The window shows before the controls of its pages have all been made; the list is among the last.
-    for (int i = 0; i < 200 && main && !FindChild(main, "TListView"); ++i)
+    for (int i = 0; i < 200 && main && !FindChild(main, "TUniListView"); ++i)
         Sleep(50);
     return main;
 }
@@ -74,7 +79,7 @@ HWND FindChild(HWND parent, const char* className, const char* text)
 
 HWND FindComboWithItem(HWND top, const char* item)
 {
-    for (HWND combo : FindChildren(top, "TComboBox"))
+    for (HWND combo : FindChildren(top, "TUniComboBox"))
         if (SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(item)) != CB_ERR)
             return combo;
     return nullptr;
@@ -200,12 +205,10 @@ struct TPlacedSearch {
 BOOL CALLBACK CollectPlacedChild(HWND wnd, LPARAM param)
 {
     auto* search = reinterpret_cast<TPlacedSearch*>(param);
-    char name[64] = {};
-    GetClassNameA(wnd, name, sizeof(name));
     RECT rect{};
     GetWindowRect(wnd, &rect);
     MapWindowPoints(nullptr, GetParent(wnd), reinterpret_cast<POINT*>(&rect), 2);
-    if (lstrcmpiA(name, search->ClassName) == 0 && IsWindowVisible(wnd) && rect.left == search->InParent.x &&
+    if (IsWindowOfClass(wnd, search->ClassName) && IsWindowVisible(wnd) && rect.left == search->InParent.x &&
         rect.top == search->InParent.y)
         search->Found.push_back(wnd);
     return TRUE;
@@ -239,9 +242,15 @@ bool WaitForPage(HWND main, const AnsiString& caption, DWORD milliseconds)
     return WaitUntil([&] { return ShownPage(main) == caption; }, milliseconds);
 }
 
+HWND FindButton(HWND main, const char* text)
+{
+    HWND button = FindChild(main, "TUniBitBtn", text);
+    return button ? button : FindChild(main, "TUniButton", text);
+}
+
 bool ClickButton(HWND main, const char* text)
 {
-    HWND button = FindChild(main, "TButton", text);
+    HWND button = FindButton(main, text);
     for (int i = 0; i < 100 && button && !IsWindowEnabled(button); ++i)
         Sleep(50);
     if (!button || !IsWindowEnabled(button))
@@ -270,7 +279,7 @@ int ProgressPosition(HWND bar)
 HWND MethodBox(HWND main)
 {
     // The one with the three methods, whatever the language names them.
-    for (HWND box : FindChildren(main, "TComboBox"))
+    for (HWND box : FindChildren(main, "TUniComboBox"))
         if (SendMessageA(box, CB_GETCOUNT, 0, 0) == 3)
             return box;
     return nullptr;
@@ -313,7 +322,7 @@ WideString TRemoteBuffer::ReadWideText(size_t offset, size_t count) const
 }
 
 TListDriver::TListDriver(HWND main, DWORD processId)
-    : FList(FindChild(main, "TListView")), FRemote(processId, TextOffset + TextSize)
+    : FList(FindChild(main, "TUniListView")), FRemote(processId, TextOffset + TextSize)
 {
 }
 

@@ -10,6 +10,9 @@
 
 // The program's main window once it is on screen with all its controls; null when it does not come.
 HWND WaitForMainWindow(DWORD milliseconds);
+// Whether the window was made for a control of that class; a Unicode control's window class is
+// the control's class name followed by ".UnicodeClass".
+bool IsWindowOfClass(HWND wnd, const char* className);
 // The first child window (at any depth) of that class and, unless null, that text;
 // a visible one when there is one (pages hold buttons of the same text).
 HWND FindChild(HWND parent, const char* className, const char* text = nullptr);
@@ -45,6 +48,8 @@ HWND ShownSheet(HWND main);
 AnsiString ShownPage(HWND main);
 // Waits until the page with this caption is on show.
 bool WaitForPage(HWND main, const AnsiString& caption, DWORD milliseconds);
+// A button of the main window, glyph button or plain, by its text; null when there is none.
+HWND FindButton(HWND main, const char* text);
 // A click on a button of the main window, found by its text, once it is enabled;
 // false when it does not become so within a few seconds.
 bool ClickButton(HWND main, const char* text);
