@@ -9,6 +9,7 @@
 #include "unicode_controls/UniActnList.h"
 #include "unicode_controls/UniControls.h"
 #include "unicode_controls/UniStdCtrls.h"
+#include "unicode_controls/UniTextControl.h"
 
 // ---- rich edit ----
 
@@ -50,7 +51,7 @@ private:
 // library its window keeps a line break as one CR; every position and text
 // it hands out is then in the CR LF form of the rest of the program.
 // Elsewhere it is the class library's rich edit, whose text is 8-bit.
-class TUniCustomRichEdit : public TCustomRichEdit {
+class TUniCustomRichEdit : public TUniTextControl<TCustomRichEdit> {
 public:
     VARIRUVU_DECLARE_CLASS_INFO
     explicit TUniCustomRichEdit(TComponent* AOwner);
@@ -58,9 +59,6 @@ public:
 
     TUniStrings* GetLines() const { return FLines.get(); }
     void SetLines(TUniStrings* value) { FLines->Assign(value); }
-    WideString GetHint() const { return GetWideHint(const_cast<TUniCustomRichEdit*>(this)); }
-    void SetHint(const WideString& value) { SetWideHint(this, value); }
-    bool IsHintStored() const { return IsWideHintStored(const_cast<TUniCustomRichEdit*>(this)); }
     WideString GetText();
     void SetText(const WideString& value) { FLines->SetTextStr(value); }
 
@@ -74,15 +72,12 @@ public:
     TLineBreakStyle GetLineBreakStyle() const { return FLineBreakStyle; }
     void PrintText(const AnsiString& caption) override;
     void WndProc(TMessage& message) override;
-    void DefineProperties(TFiler* filer) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWindowHandle(const TCreateParams& params) override;
     void CreateWnd() override;
     bool DoKeyDown(WORD& key, TShiftState shift) override;
-    TActionLinkClass GetActionLinkClass() const override;
-    void ActionChange(TObject* sender, bool checkDefaults) override;
 
 private:
     // Between the window's positions (a break is one CR) and the text's (CR LF).
@@ -203,7 +198,7 @@ public:
 
 using TUniLVEditedEvent = TEvent<TObject*, TUniListItem*, WideString&>;
 
-class TUniCustomListView : public TCustomListView, public IWideListControl {
+class TUniCustomListView : public TUniTextControl<TCustomListView>, public IWideListControl {
 public:
     VARIRUVU_DECLARE_CLASS_INFO
     explicit TUniCustomListView(TComponent* AOwner);
@@ -211,14 +206,10 @@ public:
 
     TUniListItems* GetItems() const { return static_cast<TUniListItems*>(TCustomListView::GetItems()); }
     TUniListColumns* GetColumns() const { return static_cast<TUniListColumns*>(TCustomListView::GetColumns()); }
-    WideString GetHint() const { return GetWideHint(const_cast<TUniCustomListView*>(this)); }
-    void SetHint(const WideString& value) { SetWideHint(this, value); }
-
     using TCustomListView::AddItem;
     void AddItem(const WideString& item, TObject* object) override;
     // Hands the selected items on with their wide captions where the destination takes them.
     void CopySelectedItems(TCustomListControl* destination) override;
-    void DefineProperties(TFiler* filer) override;
     void WndProc(TMessage& message) override;
 
     // Replaces the class library's OnEdited (which still runs when this one is not set).
@@ -234,8 +225,6 @@ protected:
     TListItem* NewListItem() override;
     void OwnerDrawItem(TListItem* item, const TRect& rect, TCustomDrawState state) override;
     void EditDone(TListItem* item, AnsiString text) override;
-    TActionLinkClass GetActionLinkClass() const override;
-    void ActionChange(TObject* sender, bool checkDefaults) override;
 
 private:
     // Raised while a wide value is written through to its 8-bit twin.
@@ -272,17 +261,11 @@ public:
     using TUniCustomListView::TUniCustomListView;
 };
 
-class TUniProgressBar : public TProgressBar {
+class TUniProgressBar : public TUniTextControl<TProgressBar> {
 public:
     VARIRUVU_DECLARE_CLASS_INFO
-    using TProgressBar::TProgressBar;
-
-    WideString GetHint() const { return GetWideHint(const_cast<TUniProgressBar*>(this)); }
-    void SetHint(const WideString& value) { SetWideHint(this, value); }
-    void DefineProperties(TFiler* filer) override;
+    using TUniTextControl::TUniTextControl;
 
 protected:
     void CreateWindowHandle(const TCreateParams& params) override;
-    TActionLinkClass GetActionLinkClass() const override;
-    void ActionChange(TObject* sender, bool checkDefaults) override;
 };

@@ -54,7 +54,7 @@ VARIRUVU_CLASS_INFO(TUniListView, TUniCustomListView)
 }
 
 TUniCustomListView::TUniCustomListView(TComponent* AOwner)
-    : TCustomListView(AOwner), FEditInstance(MakeObjectInstance(TWndMethod(this, &TUniCustomListView::EditWndProc)))
+    : TUniTextControl(AOwner), FEditInstance(MakeObjectInstance(TWndMethod(this, &TUniCustomListView::EditWndProc)))
 {
     SetColumnsObject(std::make_unique<TUniListColumns>(this));
 }
@@ -62,12 +62,6 @@ TUniCustomListView::TUniCustomListView(TComponent* AOwner)
 TUniCustomListView::~TUniCustomListView()
 {
     FreeObjectInstance(FEditInstance);
-}
-
-void TUniCustomListView::DefineProperties(TFiler* filer)
-{
-    TCustomListView::DefineProperties(filer);
-    WidePropertyFilerHook(filer, this);
 }
 
 // ---- items ----
@@ -310,13 +304,3 @@ void TUniCustomListView::WideEditDone(TListItem* item, WideString text)
         wideItem->SetCaption(text);
 }
 
-TActionLinkClass TUniCustomListView::GetActionLinkClass() const
-{
-    return WideActionLinkClass(const_cast<TUniCustomListView*>(this), TCustomListView::GetActionLinkClass());
-}
-
-void TUniCustomListView::ActionChange(TObject* sender, bool checkDefaults)
-{
-    TCustomListView::ActionChange(sender, checkDefaults);
-    ApplyActionText(this, static_cast<TBasicAction*>(sender), checkDefaults);
-}

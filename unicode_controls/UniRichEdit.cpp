@@ -24,7 +24,7 @@ VARIRUVU_CLASS_INFO(TUniRichEdit, TUniCustomRichEdit)
 }
 
 TUniCustomRichEdit::TUniCustomRichEdit(TComponent* AOwner)
-    : TCustomRichEdit(AOwner),
+    : TUniTextControl(AOwner),
       FLineBreakStyle(IsUnicodePlatform() && RichEditLibraryLoaded() ? lbsCR : lbsCRLF),
       FLines(std::make_unique<TUniRichEditStrings>(this, TCustomRichEdit::GetLines(), FLineBreakStyle))
 {
@@ -33,12 +33,6 @@ TUniCustomRichEdit::TUniCustomRichEdit(TComponent* AOwner)
 TUniCustomRichEdit::~TUniCustomRichEdit()
 {
     FLines.reset();
-}
-
-void TUniCustomRichEdit::DefineProperties(TFiler* filer)
-{
-    TCustomRichEdit::DefineProperties(filer);
-    WidePropertyFilerHook(filer, this);
 }
 
 void TUniCustomRichEdit::CreateParams(TCreateParams& params)
@@ -198,15 +192,4 @@ bool TUniCustomRichEdit::DoKeyDown(WORD& key, TShiftState shift)
     if (key == VK_RETURN && !GetWantReturns() && shift != TShiftState{ssCtrl})
         key = 0;
     return handled || key == 0;
-}
-
-TActionLinkClass TUniCustomRichEdit::GetActionLinkClass() const
-{
-    return WideActionLinkClass(const_cast<TUniCustomRichEdit*>(this), TCustomRichEdit::GetActionLinkClass());
-}
-
-void TUniCustomRichEdit::ActionChange(TObject* sender, bool checkDefaults)
-{
-    ApplyActionText(this, dynamic_cast<TBasicAction*>(sender), checkDefaults);
-    TCustomRichEdit::ActionChange(sender, checkDefaults);
 }
