@@ -22,9 +22,10 @@ void ReplicateBlock(HDC DC, int X, int Y, int TotalWidth, int TotalHeight, int B
 
 void MirrorQuadrant(HDC DC, int X, int Y, int Width, int Height, DWORD Rop)
 {
-    int hw = Width >> 1, hh = Height >> 1, odd = hw & 1;
-    StretchBlt(DC, X, Y + Height - 1, hw + 1, -hh, DC, X, Y, hw, hh, Rop);
-    StretchBlt(DC, X + Width - 1, Y, -hw - odd, Height, DC, X, Y, hw - odd, Height, Rop);
+    // The quadrant holds the centre line of an odd extent; only the halves beyond it are mirrored.
+    int hw = Width >> 1, hh = Height >> 1, quadrantWidth = (Width + 1) >> 1;
+    StretchBlt(DC, X, Y + Height - 1, quadrantWidth, -hh, DC, X, Y, quadrantWidth, hh, Rop);
+    StretchBlt(DC, X + Width - 1, Y, -hw, Height, DC, X, Y, hw, Height, Rop);
 }
 
 void StretchDrawTransparent(TCanvas* Canvas, TBitmap* Bitmap, const TRect& DestRect, TColor TransparentColor,

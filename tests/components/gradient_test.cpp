@@ -3,6 +3,7 @@
 #include "kit_fixture.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "components/KitCommon.h"
 #include "components/KitGrafx.h"
@@ -106,28 +107,41 @@ TEST_F(GradientTest, EndModeFallsOneStepShortOfTheStartColour)
     EXPECT_NE(At(2, 0), Start);
 }
 
-TEST_F(GradientTest, BoxDirectionsRunFromTheCentreOutToTheStartColourOnEveryEdge)
+int Distance(COLORREF a, COLORREF b)
 {
-    // No channel of either colour is 255, so a pixel left as the scratch bitmap's white shows.
-    const COLORREF edge = RGB(20, 60, 200), centre = RGB(200, 160, 10);
-    for (TGradientDirection direction : {gdHorizontalBox, gdVerticalBox, gdSquareBox, gdBigSquareBox})
-        for (const Size& s : {Size{37, 100}, Size{237, 100}, Size{100, 37}, Size{6, 6}}) {
-            SCOPED_TRACE(std::to_string(direction) + " " + SizeText(s));
-            Paint(s, direction, edge, centre);
-            for (auto [x, y] : {std::pair{0, 0}, {s.W - 1, 0}, {0, s.H - 1}, {s.W - 1, s.H - 1}})
-                EXPECT_EQ(At(x, y), edge) << x << "," << y;
-            EXPECT_EQ(At((s.W - 1) / 2, (s.H - 1) / 2), centre);
-            int outside = 0;
-            for (int y = 0; y < s.H; ++y)
-                for (int x = 0; x < s.W; ++x) {
-                    COLORREF c = At(x, y);
-                    for (int shift : {0, 8, 16}) {
-                        int v = (c >> shift) & 0xFF, a = (edge >> shift) & 0xFF, b = (centre >> shift) & 0xFF;
-                        outside += v < std::min(a, b) || v > std::max(a, b);
+    return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
+           std::abs(GetBValue(a) - GetBValue(b));
+}
+
+TEST_F(GradientTest, BoxDirectionsAreMirroredAndRunFromTheCentreOutToTheEdges)
+{
+    // No channel of these colours is 255, so a pixel left as the scratch bitmap's white shows;
+    // the close pair leaves its outermost band to the edge colour's fill.
+    const std::pair<COLORREF, COLORREF> colours[] = {{RGB(20, 60, 200), RGB(200, 160, 10)},
+                                                     {RGB(100, 100, 100), RGB(104, 103, 102)}};
+    for (auto [edge, centre] : colours)
+        for (TGradientDirection direction : {gdHorizontalBox, gdVerticalBox, gdSquareBox, gdBigSquareBox})
+            for (const Size& s : {Size{37, 100}, Size{237, 100}, Size{100, 37}, Size{6, 6}, Size{7, 9}}) {
+                SCOPED_TRACE(std::to_string(direction) + " " + SizeText(s) + " from " + ColorText(edge));
+                Paint(s, direction, edge, centre);
+                EXPECT_EQ(At((s.W - 1) / 2, (s.H - 1) / 2), centre);
+                int outside = 0, asymmetric = 0, nearest = 1000;
+                for (int y = 0; y < s.H; ++y)
+                    for (int x = 0; x < s.W; ++x) {
+                        COLORREF c = At(x, y);
+                        nearest = std::min(nearest, Distance(c, edge));
+                        asymmetric += c != At(s.W - 1 - x, y) || c != At(x, s.H - 1 - y);
+                        for (int shift : {0, 8, 16}) {
+                            int v = (c >> shift) & 0xFF, a = (edge >> shift) & 0xFF, b = (centre >> shift) & 0xFF;
+                            outside += v < std::min(a, b) || v > std::max(a, b);
+                        }
                     }
-                }
-            EXPECT_EQ(outside, 0) << "pixels of neither colour nor between them";
-        }
+                EXPECT_EQ(outside, 0) << "pixels of neither colour nor between them";
+                EXPECT_EQ(asymmetric, 0);
+                // The corners are as near the edge colour as any pixel gets.
+                for (auto [x, y] : {std::pair{0, 0}, {s.W - 1, 0}, {0, s.H - 1}, {s.W - 1, s.H - 1}})
+                    EXPECT_EQ(Distance(At(x, y), edge), nearest) << x << "," << y;
+            }
 }
 
 TEST_F(GradientTest, BoxInsetsLeaveAFlatCentre)
@@ -154,22 +168,23 @@ TEST_F(GradientTest, SmallBoxesAndEqualColoursAreOneSolidStartColour)
     }
 }
 
-TEST_F(GradientTest, DiagonalsStartAtTheirBottomCorner)
+TEST_F(GradientTest, DiagonalsRunFromTheirBottomCornerToTheOppositeOne)
 {
     const COLORREF a = RGB(20, 60, 200), b = RGB(200, 160, 10);
-    for (const Size& s : {Size{37, 100}, Size{237, 100}, Size{237, 1}, Size{1, 100}}) {
+    auto closeTo = [](COLORREF c, COLORREF target) { return Distance(c, target) <= 24; };
+    for (const Size& s : {Size{37, 100}, Size{237, 100}, Size{100, 37}}) {
         SCOPED_TRACE(SizeText(s));
         Paint(s, gdDiagonalUp, a, b);
-        EXPECT_EQ(At(0, s.H - 1), a);
-        COLORREF farEnd = At(s.W - 1, 0);
-        EXPECT_NEAR(GetRValue(farEnd), GetRValue(b), 12) << ColorText(farEnd);
-        EXPECT_NEAR(GetBValue(farEnd), GetBValue(b), 12) << ColorText(farEnd);
-
+        EXPECT_PRED2(closeTo, At(0, s.H - 1), a);
+        EXPECT_PRED2(closeTo, At(s.W - 1, 0), b);
         Paint(s, gdDiagonalDown, a, b);
-        EXPECT_EQ(At(s.W - 1, s.H - 1), b);
-        COLORREF nearEnd = At(0, 0);
-        EXPECT_NEAR(GetRValue(nearEnd), GetRValue(a), 12) << ColorText(nearEnd);
-        EXPECT_NEAR(GetBValue(nearEnd), GetBValue(a), 12) << ColorText(nearEnd);
+        EXPECT_PRED2(closeTo, At(s.W - 1, s.H - 1), b);
+        EXPECT_PRED2(closeTo, At(0, 0), a);
+        // Along the bottom row the colour moves steadily from one end to the other.
+        int turns = 0;
+        for (int x = 2; x < s.W; ++x)
+            turns += Distance(At(x, s.H - 1), b) > Distance(At(x - 1, s.H - 1), b);
+        EXPECT_EQ(turns, 0);
     }
 }
 
