@@ -1,8 +1,8 @@
 #include "app/formclasses.h"
 
 #include "classlib/ComCtrls.h"
-#include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
+#include "components/KitBckgnd.h"
 #include "engine/variruvu.h"
 #include "lang/LanguageController.h"
 #include "lang/quonoslanguage.h"
@@ -15,7 +15,7 @@
 void RegisterFormClasses()
 {
     RegisterClasses({&TSafetyDelete::ClassInfo(), &Tquonoslang::ClassInfo(), &TLanguageController::ClassInfo(),
-                     &TUniPanel::ClassInfo(), &TBevel::ClassInfo(), &TUniImage::ClassInfo(), &TUniLabel::ClassInfo(),
+                     &TUniPanel::ClassInfo(), &TKitSeparator::ClassInfo(), &TUniImage::ClassInfo(), &TUniLabel::ClassInfo(),
                      &TUniButton::ClassInfo(), &TUniBitBtn::ClassInfo(), &TUniCheckBox::ClassInfo(),
                      &TUniComboBox::ClassInfo(), &TUniListView::ClassInfo(), &TUniProgressBar::ClassInfo(),
                      &TPageControl::ClassInfo(), &TTabSheet::ClassInfo(), &TImageList::ClassInfo(),
