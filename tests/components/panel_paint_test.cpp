@@ -9,7 +9,7 @@ constexpr TColor Fill = 0x0020C040;
 constexpr TColor Band = 0x00A02020;
 constexpr TColor Frame = 0x000000C0;
 
-// The client area is filled with the panel's colour, exactly up to the frames.
+// The client area is filled with the panel's colour, exactly up to the frames and the border band.
 TEST_F(KitPanelTest, EveryBorderStyleLeavesTheClientAreaFilledWithTheColour)
 {
     struct {
@@ -36,12 +36,17 @@ TEST_F(KitPanelTest, EveryBorderStyleLeavesTheClientAreaFilledWithTheColour)
         panel->SetBorderInner(c.inner);
         panel->SetBorderWidth(c.borderWidth);
         panel->SetBorderSides(c.sides);
+        // The border band lies inside the frames, on the same sides.
         TRect client = panel->GetClientRect();
+        int band = c.borderWidth;
+        TRect fill(client.left + (c.sides.Contains(sdLeft) ? band : 0), client.top + (c.sides.Contains(sdTop) ? band : 0),
+                   client.right - (c.sides.Contains(sdRight) ? band : 0),
+                   client.bottom - (c.sides.Contains(sdBottom) ? band : 0));
         auto picture = Print(panel);
         SCOPED_TRACE(testing::Message() << "outer " << c.outer << " inner " << c.inner << " band " << c.borderWidth);
         EXPECT_EQ(picture->Count(RGB(1, 2, 3)), 0) << "every pixel is painted";
-        EXPECT_EQ(picture->Count(Fill), client.Width() * client.Height());
-        EXPECT_EQ(picture->Count(Fill, client), client.Width() * client.Height());
+        EXPECT_EQ(picture->Count(Fill), fill.Width() * fill.Height());
+        EXPECT_EQ(picture->Count(Fill, fill), fill.Width() * fill.Height());
         EXPECT_EQ(picture->Count(Band) > 0, c.borderWidth > 0) << "the band shows where a border width is set";
     }
 }
