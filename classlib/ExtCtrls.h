@@ -29,6 +29,10 @@ public:
     void SetBorderStyle(TBorderStyle value);
     bool GetParentBackground() const { return FParentBackground; }
     void SetParentBackground(bool value);
+    // A resize repaints the whole panel; without it the panel's own painting
+    // is left to say what a resize spoils.
+    bool GetFullRepaint() const { return FFullRepaint; }
+    void SetFullRepaint(bool value) { FFullRepaint = value; }
 
     void WndProc(TMessage& message) override;
 
@@ -55,6 +59,7 @@ private:
     int FBorderWidth = 0;
     TBorderStyle FBorderStyle = bsNone;
     bool FParentBackground = false;
+    bool FFullRepaint = true;
 };
 
 class TPanel : public TCustomPanel {

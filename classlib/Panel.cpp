@@ -26,6 +26,7 @@ VARIRUVU_CLASS_INFO(TPanel, TCustomPanel)
     info.Property("BevelWidth", &TPanel::GetBevelWidth, &TPanel::SetBevelWidth).Default(1);
     info.Property("BorderStyle", &TPanel::GetBorderStyle, &TPanel::SetBorderStyle).Default(bsNone);
     info.Property("BorderWidth", &TPanel::GetBorderWidth, &TPanel::SetBorderWidth).Default(0);
+    info.Property("FullRepaint", &TPanel::GetFullRepaint, &TPanel::SetFullRepaint).Default(true);
     info.Property("ParentBackground", &TPanel::GetParentBackground, &TPanel::SetParentBackground).Default(false);
 }
 
@@ -90,6 +91,8 @@ void TCustomPanel::SetParentBackground(bool value)
 void TCustomPanel::CreateParams(TCreateParams& params)
 {
     TCustomControl::CreateParams(params);
+    // The window class is shared by every panel of a class; FullRepaint is each one's own.
+    params.WindowClass.style &= ~static_cast<UINT>(CS_HREDRAW | CS_VREDRAW);
     if (FBorderStyle == bsSingle)
         params.ExStyle |= WS_EX_CLIENTEDGE;
 }
@@ -162,7 +165,9 @@ void TCustomPanel::DrawCaptionWith(TRect rect, const std::function<int(TCanvas* 
 
 void TCustomPanel::WndProc(TMessage& message)
 {
-    if (message.Msg == CM_TEXTCHANGED)
+    if (message.Msg == CM_TEXTCHANGED ||
+        (message.Msg == WM_WINDOWPOSCHANGED && FFullRepaint &&
+         !(reinterpret_cast<WINDOWPOS*>(message.LParam)->flags & SWP_NOSIZE)))
         Invalidate();
     TCustomControl::WndProc(message);
 }
