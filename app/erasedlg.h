@@ -8,6 +8,7 @@
 #include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
 #include "classlib/StdCtrls.h"
+#include "components/KitTabs.h"
 #include "engine/variruvu.h"
 #include "lang/LanguageController.h"
 #include "lang/quonoslanguage.h"
@@ -84,7 +85,7 @@ public:
     Tquonoslang* oslang = nullptr;
     TLanguageController* icMain = nullptr;
     TUniOpenDialog* od = nullptr;
-    TPageControl* PageControl = nullptr;
+    TKitPageControl* PageControl = nullptr;
     TUniLabel* btnhome = nullptr;
     TUniLabel* btnfilesfolders = nullptr;
     TUniLabel* btnsettings = nullptr;
@@ -127,10 +128,10 @@ public:
     TUniBitBtn* btnAddFolders = nullptr;
     TUniBitBtn* btnRemove = nullptr;
     TUniBitBtn* btnShred = nullptr;
-    TTabSheet* TabSheet8 = nullptr;
-    TTabSheet* TabSheet9 = nullptr;
-    TTabSheet* TabSheet10 = nullptr;
-    TTabSheet* TabSheet11 = nullptr;
+    TKitTabSheet* TabSheet8 = nullptr;
+    TKitTabSheet* TabSheet9 = nullptr;
+    TKitTabSheet* TabSheet10 = nullptr;
+    TKitTabSheet* TabSheet11 = nullptr;
     TUniLabel* lblSelectMethod = nullptr;
     TUniLabel* lblShredFile = nullptr;
     TUniProgressBar* cpProgBar = nullptr;

@@ -3,6 +3,7 @@
 #include "classlib/ComCtrls.h"
 #include "classlib/ImgList.h"
 #include "components/KitBckgnd.h"
+#include "components/KitTabs.h"
 #include "engine/variruvu.h"
 #include "lang/LanguageController.h"
 #include "lang/quonoslanguage.h"
@@ -18,6 +19,6 @@ void RegisterFormClasses()
                      &TUniPanel::ClassInfo(), &TKitSeparator::ClassInfo(), &TUniImage::ClassInfo(), &TUniLabel::ClassInfo(),
                      &TUniButton::ClassInfo(), &TUniBitBtn::ClassInfo(), &TUniCheckBox::ClassInfo(),
                      &TUniComboBox::ClassInfo(), &TUniListView::ClassInfo(), &TUniProgressBar::ClassInfo(),
-                     &TPageControl::ClassInfo(), &TTabSheet::ClassInfo(), &TImageList::ClassInfo(),
+                     &TKitPageControl::ClassInfo(), &TKitTabSheet::ClassInfo(), &TImageList::ClassInfo(),
                      &TUniOpenDialog::ClassInfo()});
 }

@@ -72,7 +72,7 @@ protected:
         EXPECT_EQ(form->btnShred->GetEnabled(), form->btnRemove->GetEnabled());
         return form->btnShred->GetEnabled() && IsWindowEnabled(form->btnShred->GetHandle());
     }
-    TTabSheet* Page() { return form->PageControl->GetActivePage(); }
+    TKitTabSheet* Page() { return form->PageControl->GetActivePage(); }
 
     AnsiString scratch;
     std::unique_ptr<TfrmMain> form;
@@ -155,7 +155,7 @@ TEST_F(MainWindow, DecliningTheConfirmationChangesNothing)
 {
     const AnsiString file = Write("keep.txt", 100);
     form->AddFileEntry(file);
-    TTabSheet* before = Page();
+    TKitTabSheet* before = Page();
     const std::vector<AnsiString> texts = Run([](const AnsiString&) { return IDNO; });
     EXPECT_EQ(texts, std::vector<AnsiString>{Text("sShred_Info")});
     EXPECT_TRUE(FileExists(file));
