@@ -21,15 +21,16 @@ constexpr DWORD StartTime = 30000;
 constexpr DWORD LinkTime = 20000;
 constexpr int BottomPanelTop = 470;
 
-// Side-menu entries (their tops in the left panel) and the pages they show, by their order among the sheets.
+// Side-menu entries (their tops in the left panel) and a control of the page each shows, a
+// visible window only while that page is on show; null for a page of pictures and labels alone.
 struct TEntry {
     int Top;
-    int Sheet;
+    const char* Marker;
 };
-constexpr TEntry AboutEntry{227, 4};
-constexpr TEntry DonateEntry{261, 5};
-constexpr TEntry RecommendationEntry{295, 6};
-constexpr TEntry SettingsEntry{139, 2};
+constexpr TEntry AboutEntry{227, "btnlicense"};
+constexpr TEntry DonateEntry{261, "btnbank"};
+constexpr TEntry RecommendationEntry{295, nullptr};
+constexpr TEntry SettingsEntry{139, "cbLanguage"};
 
 const char* const HomeEnglish = "https://www.brevant.example/home-e.html";
 const char* const HomeHungarian = "https://www.brevant.example/home-h.html";
@@ -47,18 +48,20 @@ protected:
         run->WaitForIdle(StartTime);
     }
 
+    bool PageShown(const TEntry& entry) const
+    {
+        if (!entry.Marker)
+            return WindowText(ShownSheet(main)) == "Recommendations ";
+        const TFormPlace place = Form->Place(entry.Marker);
+        return FindPlacedChild(main, place.ClassName.c_str(), place.InParent) != nullptr;
+    }
     bool ShowPage(const TEntry& entry) const
     {
-        for (int attempt = 0; attempt < 3; ++attempt) {
+        for (int attempt = 0; attempt < 3 && !PageShown(entry); ++attempt) {
             ClickMenuEntry(main, 60, entry.Top + 7);
-            const auto shown = [&] {
-                const std::vector<HWND> sheets = FindChildren(main, "TTabSheet");
-                return static_cast<int>(sheets.size()) > entry.Sheet && ShownSheet(main) == sheets[entry.Sheet];
-            };
-            if (WaitUntil(shown, 3000))
-                return true;
+            WaitUntil([&] { return PageShown(entry); }, 3000);
         }
-        return false;
+        return PageShown(entry);
     }
     // A click inside a picture of the form, in the window that holds it.
     void ClickPicture(HWND holder, const char* component, int offsetY = 0) const
@@ -87,7 +90,8 @@ protected:
     void ShowDonatePage()
     {
         if (IsInternetConnected()) {
-            EXPECT_EQ(NextLink([&] { ShowPage(DonateEntry); }), "https://www.brevant.example/donate-e.html");
+            EXPECT_EQ(NextLink([&] { ClickMenuEntry(main, 60, DonateEntry.Top + 7); }),
+                      "https://www.brevant.example/donate-e.html");
         } else {
             ClickMenuEntry(main, 60, DonateEntry.Top + 7);
             HWND box = WaitForMessageBox(run->ProcessId(), StartTime);
