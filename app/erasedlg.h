@@ -62,6 +62,11 @@ public:
     // Erases the folder's files, walks its sub-folders and removes it (Path without a trailing backslash).
     void ShredFolder(const AnsiString& Path);
 
+    // With the splash window on at start: the five-second pause, then the splash window goes.
+    void CloseSplashIfShown();
+    // With the licence agreement on at start: the viewer, modally.
+    void ShowAgreementIfChosen();
+
     // Starts the program anew through the shell and closes this window.
     void RestartProgram();
     // The description of the chosen erase method on the Settings, Files and Wiping pages.
