@@ -8,6 +8,7 @@ public:
     VARIRUVU_DECLARE_CLASS_INFO
     explicit Tfrmlicensedlg(TComponent* AOwner);
 
+    void FormCreate(TObject* Sender);
     // "Next >> ": the viewer closes.
     void btnCloseClick(TObject* Sender);
     // The maker's logo opens the maker's home page.

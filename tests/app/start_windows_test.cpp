@@ -111,8 +111,13 @@ TEST_F(StartWindows, TheLicenceViewerHoldsTheAgreement)
     EXPECT_EQ(viewer.GetClientHeight(), 397);
     auto* text = dynamic_cast<TUniRichEdit*>(viewer.FindComponent("UniRichEdit1"));
     ASSERT_TRUE(text);
-    EXPECT_GT(text->GetLines()->GetCount(), 10);
     EXPECT_EQ(text->GetLines()->Get(0), L"QUON FILE VARIRUVU - LICENSE AGREEMENT");
+    // Every paragraph whole, after an empty line, in a window that wraps them.
+    const WideString shown = text->GetText();
+    for (int n = 1; n <= 7; ++n)
+        EXPECT_NE(shown.find(L"\r\n\r\n" + std::to_wstring(n) + L". "), WideString::npos) << n;
+    EXPECT_NE(shown.find(L"you accept its terms.\r\n"), WideString::npos);
+    EXPECT_TRUE(text->GetWordWrap());
     auto* unused = dynamic_cast<TUniCheckBox*>(viewer.FindComponent("CheckBoxLicense"));
     ASSERT_TRUE(unused);
     EXPECT_FALSE(unused->GetVisible());
