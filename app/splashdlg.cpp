@@ -10,7 +10,7 @@ TfrmSplash* frmSplash = nullptr;
 
 namespace {
 
-// The application's title while the splash window is about; the sign is the ANSI character 0x99.
+// The application's title from the splash window on; the sign is the ANSI character 0x99.
 const wchar_t* const SplashTitle = L"QUON Variruvu\u2122";
 
 }  // namespace
