@@ -168,7 +168,7 @@ void TfrmMain::FormCreate(TObject*)
         languages->SelectLanguage(GetSystemDefaultLangID());
         cbAlgorithm->SetItemIndex(static_cast<int>(sdmDoD));
     }
-    // CloseSplashIfShown: the splash window's five-second pause ends here.
+    CloseSplashIfShown();
     // The stored language, method, last use and boxes override the defaults above.
     ReadConfigFile();
     DeleteUpdateLeftovers();
@@ -181,7 +181,7 @@ void TfrmMain::FormCreate(TObject*)
 void TfrmMain::FormShow(TObject*)
 {
     DeleteFolderTree(ScratchFolder());
-    // ShowAgreementIfChosen: the licence viewer, when the settings ask for it.
+    ShowAgreementIfChosen();
     LoadSkin();
     ShowMethodInfo();
     UniApplication()->SetTitle(L"Clearvane");

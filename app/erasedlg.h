@@ -87,6 +87,10 @@ public:
     void mailimgClick(TObject* Sender);
     // The bank details for a direct transfer, in a message dialog.
     void btnbankClick(TObject* Sender);
+    // With the splash window on at start: the five-second pause, then the splash window goes.
+    void CloseSplashIfShown();
+    // With the licence agreement on at start: the viewer, modally.
+    void ShowAgreementIfChosen();
 
     // Starts the program anew through the shell and closes this window.
     void RestartProgram();
