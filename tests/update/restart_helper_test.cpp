@@ -153,6 +153,8 @@ protected:
     // Starts the program with `parameters`, then the helper with the command
     // line the update component builds for it, and waits until the helper has
     // ended and the restarted program has reported.
+    // The component comes first in the list: replacing it needs no wait for
+    // the running program, so only the helper's own wait keeps it in place.
     void Restart(bool logging, const AnsiString& parameters)
     {
         PROCESS_INFORMATION old = Start(nullptr, Join({"\"", Program, "\" ", parameters}), ProgramFolder);
@@ -161,7 +163,7 @@ protected:
         const AnsiString quotedParams = appParams.find(' ') != AnsiString::npos ? Join({"\"", appParams, "\""}) : appParams;
         const AnsiString line = Join({"\"", HelperExe, "\" ", std::to_string(old.dwProcessId), logging ? " L " : " X ",
                                       "\"", Program, "\" ", quotedParams, " \"", DownloadFolder,
-                                      "\" dummy.exe,data.dll missing.dll"});
+                                      "\" data.dll,dummy.exe missing.dll"});
         PROCESS_INFORMATION helper = Start(HelperExe, line, "");
         ASSERT_TRUE(helper.hProcess);
         EXPECT_EQ(WaitForSingleObject(helper.hProcess, 60000), WAIT_OBJECT_0);
