@@ -1,8 +1,11 @@
 #include "app/formclasses.h"
 
+#include "app/quonlabel.h"
 #include "classlib/ComCtrls.h"
+#include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
 #include "components/KitBckgnd.h"
+#include "components/KitPanel.h"
 #include "components/KitTabs.h"
 #include "engine/variruvu.h"
 #include "lang/LanguageController.h"
@@ -20,5 +23,6 @@ void RegisterFormClasses()
                      &TUniButton::ClassInfo(), &TUniBitBtn::ClassInfo(), &TUniCheckBox::ClassInfo(),
                      &TUniComboBox::ClassInfo(), &TUniListView::ClassInfo(), &TUniProgressBar::ClassInfo(),
                      &TKitPageControl::ClassInfo(), &TKitTabSheet::ClassInfo(), &TImageList::ClassInfo(),
-                     &TUniOpenDialog::ClassInfo()});
+                     &TUniOpenDialog::ClassInfo(), &TKitPanel::ClassInfo(), &Tquonlabel::ClassInfo(),
+                     &TUniRichEdit::ClassInfo(), &TUniSpeedButton::ClassInfo(), &TBevel::ClassInfo()});
 }
