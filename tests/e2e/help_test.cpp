@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settingsstore.h"
+#include "classlib/Registry.h"
 #include "classlib/SysUtils.h"
 #include "program_driver.h"
 #include "window_driver.h"
@@ -16,26 +17,35 @@ namespace {
 
 constexpr DWORD StartTime = 30000;
 
-AnsiString EnvironmentVariable(const char* name)
-{
-    char value[4096] = {};
-    return GetEnvironmentVariableA(name, value, sizeof(value)) < sizeof(value) ? value : "";
-}
-
 // An environment variable of this process, for the programs it starts while the object lives.
 class TEnvironmentVariable {
 public:
-    TEnvironmentVariable(const char* name, const AnsiString& value)
-        : FName(name), FHad(GetEnvironmentVariableA(name, nullptr, 0) > 0), FSaved(EnvironmentVariable(name))
+    TEnvironmentVariable(const char* name, const AnsiString& value) : FName(name)
     {
         SetEnvironmentVariableA(name, value.c_str());
     }
-    ~TEnvironmentVariable() { SetEnvironmentVariableA(FName, FHad ? FSaved.c_str() : nullptr); }
+    ~TEnvironmentVariable() { SetEnvironmentVariableA(FName, nullptr); }
 
 private:
     const char* FName;
-    bool FHad;
-    AnsiString FSaved;
+};
+
+// The platform's control disabled for the staged program while the object lives: loading it
+// by name, or from the system folder, fails there.
+class TControlDisabled {
+public:
+    TControlDisabled() : FRegistry(KEY_ALL_ACCESS)
+    {
+        FRegistry.SetRootKey(HKEY_CURRENT_USER);
+        FRegistry.OpenKey(FKey + "\\DllOverrides", true);
+        FRegistry.WriteString("hhctrl.ocx", "");
+        FRegistry.CloseKey();
+    }
+    ~TControlDisabled() { FRegistry.DeleteKey(FKey); }
+
+private:
+    const AnsiString FKey = "\\Software\\Wine\\AppDefaults\\variruvu.exe";
+    TRegistry FRegistry;
 };
 
 // Shows a page through its side-menu entry (y of the entry in the left panel) and gives the
@@ -75,16 +85,12 @@ TEST(Help, WithTheLibrarySearchFailingTheRegisteredControlShowsTheEnglishTopicsF
     {
         THelpControlRegistration registration;
         registration.SetPath("%VARIRUVU_HELP_CONTROL%\\hhctrl_standin.ocx");
-        std::unique_ptr<TProgramRun> run;
-        {
-            TEnvironmentVariable folder("VARIRUVU_HELP_CONTROL", scratch + "\\control");
-            // The platform's control disabled: loading it by name, or from the system folder, fails.
-            TEnvironmentVariable overrides("WINEDLLOVERRIDES", EnvironmentVariable("WINEDLLOVERRIDES") + ";hhctrl.ocx=d");
-            run = std::make_unique<TProgramRun>(DistFolder() + "variruvu.exe");
-        }
+        TControlDisabled disabled;
+        TEnvironmentVariable folder("VARIRUVU_HELP_CONTROL", scratch + "\\control");
+        TProgramRun run(DistFolder() + "variruvu.exe");
         HWND main = WaitForMainWindow(StartTime);
         ASSERT_TRUE(main);
-        run->WaitForIdle(StartTime);
+        run.WaitForIdle(StartTime);
 
         HWND help = ButtonOnPage(main, 85, POINT{292, 344});
         ASSERT_TRUE(help) << "Help on the Files page";
@@ -95,7 +101,7 @@ TEST(Help, WithTheLibrarySearchFailingTheRegisteredControlShowsTheEnglishTopicsF
         EXPECT_TRUE(WaitUntil([&] { return Lines(ReadFileBytes(calls)).size() >= 2; }, 10000));
 
         PostMessageA(main, WM_CLOSE, 0, 0);
-        EXPECT_EQ(run->WaitForExit(StartTime), 0);
+        EXPECT_EQ(run.WaitForExit(StartTime), 0);
     }
     const AnsiString english = DistFolder() + "cvhelp-en.chm";
     EXPECT_EQ(Lines(ReadFileBytes(calls)),
