@@ -38,6 +38,9 @@ VARIRUVU_CLASS_INFO(TfrmMain, TForm)
     info.Method("cbShutdownClick", &TfrmMain::cbShutdownClick);
     info.Method("btnOKClick", &TfrmMain::btnOKClick);
     info.Method("btnLogFileClick", &TfrmMain::btnLogFileClick);
+    info.Method("btnHelpMainClick", &TfrmMain::btnHelpMainClick);
+    info.Method("btnlicenseClick", &TfrmMain::btnlicenseClick);
+    info.Method("btnbighelpClick", &TfrmMain::btnbighelpClick);
     info.Method("FormCloseQuery", &TfrmMain::FormCloseQuery);
     info.Method("btnAddFilesClick", &TfrmMain::btnAddFilesClick);
     info.Method("btnAddFoldersClick", &TfrmMain::btnAddFoldersClick);

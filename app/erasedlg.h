@@ -42,6 +42,10 @@ public:
     void cbShutdownClick(TObject* Sender);
     void btnOKClick(TObject* Sender);
     void btnLogFileClick(TObject* Sender);
+    // Help (Files page), the licence agreement (About page) and the whole help file (Help page).
+    void btnHelpMainClick(TObject* Sender);
+    void btnlicenseClick(TObject* Sender);
+    void btnbighelpClick(TObject* Sender);
     void FormCloseQuery(TObject* Sender, bool& CanClose);
     void WndProc(TMessage& message) override;
 
@@ -204,6 +208,10 @@ private:
     void RemoveWalkedFolder(const AnsiString& Path);
     void ReportFolderLeft(const AnsiString& Path);
     void ReportLeft(const AnsiString& text);
+    // The help file of the language box's entry in the program folder; empty when the entry has none
+    // or when one of the help files is missing, which has been reported then.
+    AnsiString LanguageHelpFile();
+    void ShowHelpTopic(const char* topic);
     // The command line's path is erased once the window is on screen, where the run can be watched and aborted.
     void StartRunWhenShown();
 };
