@@ -75,8 +75,7 @@ std::vector<AnsiString> Lines(const AnsiString& text)
 TEST(Help, WithTheLibrarySearchFailingTheRegisteredControlShowsTheEnglishTopicsForCzech)
 {
     TSettingsSandbox settings;
-    ForceDirectories(ExtractFilePath(ConfigFileName()));
-    ASSERT_TRUE(WriteFileBytes(ConfigFileName(), "[Settings]\r\nLanguage=1029\r\n"));
+    TSettingsSandbox::WriteQuietConfig("[Settings]\r\nLanguage=1029\r\n");
     const AnsiString scratch = WideToAnsi(MakeScratchFolder(L"helpcontrol"));
     const AnsiString control = scratch + "\\control\\hhctrl_standin.ocx";
     ASSERT_TRUE(ForceDirectories(scratch + "\\control"));

@@ -102,7 +102,7 @@ protected:
     }
 
     static std::unique_ptr<TFormSource> Form;
-    TSettingsSandbox sandbox;
+    TQuietStartSandbox sandbox;
     TUrlRecorder recorder;
     std::unique_ptr<TProgramRun> run;
     HWND main = nullptr;

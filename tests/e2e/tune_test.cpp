@@ -34,7 +34,7 @@ bool SettingsShown(HWND main)
 
 TEST(TuneInTheProgram, TheEnglishTunePlaysFromTheProgramFolderUntilSettingsOkRemovesItAndRestarts)
 {
-    TSettingsSandbox sandbox;
+    TQuietStartSandbox sandbox;
     TProgramCopy copy(L"program with blanks");
     ASSERT_NE(copy.Folder().find(' '), AnsiString::npos);
     const AnsiString tune = copy.Folder() + "sound\\us.mid";
