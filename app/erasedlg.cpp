@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "app/datafolders.h"
 #include "app/formclasses.h"
+#include "app/linktargets.h"
 #include "app/messageboxes.h"
 #include "app/productinfo.h"
 #include "app/programfolder.h"
@@ -46,6 +47,19 @@ VARIRUVU_CLASS_INFO(TfrmMain, TForm)
     info.Method("btnAbortClick", &TfrmMain::btnAbortClick);
     info.Method("SafetyDeleteProgress", &TfrmMain::SafetyDeleteProgress);
     info.Method("SafetyDeleteCompleted", &TfrmMain::SafetyDeleteCompleted);
+    info.Method("ImageFlagClick", &TfrmMain::ImageFlagClick);
+    info.Method("fspantopimgClick", &TfrmMain::fspantopimgClick);
+    info.Method("contactimgClick", &TfrmMain::contactimgClick);
+    info.Method("likeimgClick", &TfrmMain::likeimgClick);
+    info.Method("BackgLinkedInClick", &TfrmMain::BackgLinkedInClick);
+    info.Method("BackgFacebookClick", &TfrmMain::BackgFacebookClick);
+    info.Method("BackgMySpaceClick", &TfrmMain::BackgMySpaceClick);
+    info.Method("BackgTwitterClick", &TfrmMain::BackgTwitterClick);
+    info.Method("pbimgClick", &TfrmMain::pbimgClick);
+    info.Method("pspadimgClick", &TfrmMain::pspadimgClick);
+    info.Method("btnpaypalClick", &TfrmMain::btnpaypalClick);
+    info.Method("mailimgClick", &TfrmMain::mailimgClick);
+    info.Method("btnbankClick", &TfrmMain::btnbankClick);
 }
 
 TfrmMain::TfrmMain(TComponent* AOwner) : TForm(AOwner)
@@ -69,25 +83,7 @@ const char* FlagFile(int languageIndex)
     return languageIndex >= 0 && languageIndex < 5 ? flags[languageIndex] : nullptr;
 }
 
-// The donation page of a language box index; null for an index without one.
-const char* DonationPage(int languageIndex)
-{
-    if (languageIndex == 3)
-        return "donate-h.html";
-    return languageIndex >= 0 && languageIndex < 5 ? "donate-e.html" : nullptr;
-}
-
 }  // namespace
-
-// A component the form resource must hold; a missing one is a broken build.
-template <class T>
-T* TfrmMain::Part(const char* name)
-{
-    T* part = dynamic_cast<T*>(FindComponent(name));
-    if (!part)
-        throw Exception(L"The main window lacks its component " + AnsiToWide(name));
-    return part;
-}
 
 void TfrmMain::BindComponents()
 {
@@ -104,6 +100,7 @@ void TfrmMain::BindComponents()
     btndonate = Part<TUniLabel>("btndonate");
     btnrecommendation = Part<TUniLabel>("btnrecommendation");
     btnexit = Part<TUniLabel>("btnexit");
+    panLeft = Part<TUniPanel>("panLeft");
     mppimg = Part<TUniImage>("mppimg");
     lblver = Part<TUniLabel>("lblver");
     lblvers = Part<TUniLabel>("lblvers");
@@ -171,7 +168,7 @@ void TfrmMain::FormCreate(TObject*)
         languages->SelectLanguage(GetSystemDefaultLangID());
         cbAlgorithm->SetItemIndex(static_cast<int>(sdmDoD));
     }
-    // CloseSplashIfShown: the splash window's five-second pause ends here.
+    CloseSplashIfShown();
     // The stored language, method, last use and boxes override the defaults above.
     ReadConfigFile();
     DeleteUpdateLeftovers();
@@ -184,8 +181,8 @@ void TfrmMain::FormCreate(TObject*)
 void TfrmMain::FormShow(TObject*)
 {
     DeleteFolderTree(ScratchFolder());
-    // ShowAgreementIfChosen: the licence viewer, when the settings ask for it.
-    // LoadSkin: the pictures and icons of the images and icons folders.
+    ShowAgreementIfChosen();
+    LoadSkin();
     ShowMethodInfo();
     UniApplication()->SetTitle(L"Clearvane");
     SetCaption("QUON Variruvu");
@@ -244,9 +241,7 @@ void TfrmMain::btndonateClick(TObject*)
                    TMsgDlgButtons{mbOK});
         return;
     }
-    if (const char* page = DonationPage(cbLanguage->GetItemIndex()))
-        ShellExecuteA(Application->GetHandle(), "open", (AnsiString(MakerSite) + page).c_str(), nullptr, nullptr,
-                      SW_SHOWNORMAL);
+    OpenLink(MakerDonationPage(cbLanguage->GetItemIndex()));
 }
 
 void TfrmMain::btnexitClick(TObject*)

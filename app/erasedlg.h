@@ -8,6 +8,7 @@
 #include "classlib/ExtCtrls.h"
 #include "classlib/Forms.h"
 #include "classlib/StdCtrls.h"
+#include "classlib/SysUtils.h"
 #include "engine/variruvu.h"
 #include "lang/LanguageController.h"
 #include "lang/quonoslanguage.h"
@@ -62,6 +63,35 @@ public:
     // Erases the folder's files, walks its sub-folders and removes it (Path without a trailing backslash).
     void ShredFolder(const AnsiString& Path);
 
+    // The skin: the pictures of the images folder and the icons of the icons
+    // folder into the window's pictures; a missing file leaves the form's
+    // picture, one that cannot be read is reported and ends the loading there.
+    void LoadSkin();
+    // The flag on the Settings page plays the language's tune.
+    void ImageFlagClick(TObject* Sender);
+    // Settings OK's end of the tune: the selected language's tune stopped and
+    // closed, and its scratch file deleted.
+    void StopLanguageTune();
+
+    // The links: each hands its page or mail address to the shell.
+    void fspantopimgClick(TObject* Sender);
+    void contactimgClick(TObject* Sender);
+    void likeimgClick(TObject* Sender);
+    void BackgLinkedInClick(TObject* Sender);
+    void BackgFacebookClick(TObject* Sender);
+    void BackgMySpaceClick(TObject* Sender);
+    void BackgTwitterClick(TObject* Sender);
+    void pbimgClick(TObject* Sender);
+    void pspadimgClick(TObject* Sender);
+    void btnpaypalClick(TObject* Sender);
+    void mailimgClick(TObject* Sender);
+    // The bank details for a direct transfer, in a message dialog.
+    void btnbankClick(TObject* Sender);
+    // With the splash window on at start: the five-second pause, then the splash window goes.
+    void CloseSplashIfShown();
+    // With the licence agreement on at start: the viewer, modally.
+    void ShowAgreementIfChosen();
+
     // Starts the program anew through the shell and closes this window.
     void RestartProgram();
     // The description of the chosen erase method on the Settings, Files and Wiping pages.
@@ -93,6 +123,7 @@ public:
     TUniLabel* btndonate = nullptr;
     TUniLabel* btnrecommendation = nullptr;
     TUniLabel* btnexit = nullptr;
+    TUniPanel* panLeft = nullptr;
     TUniImage* mppimg = nullptr;
     TUniLabel* lblver = nullptr;
     TUniLabel* lblvers = nullptr;
@@ -175,3 +206,13 @@ private:
     // The command line's path is erased once the window is on screen, where the run can be watched and aborted.
     void StartRunWhenShown();
 };
+
+// A component the form resource must hold; a missing one is a broken build.
+template <class T>
+T* TfrmMain::Part(const char* name)
+{
+    T* part = dynamic_cast<T*>(FindComponent(name));
+    if (!part)
+        throw Exception(L"The main window lacks its component " + AnsiToWide(name));
+    return part;
+}

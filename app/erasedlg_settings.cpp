@@ -4,6 +4,7 @@
 #include "app/datafolders.h"
 #include "app/erasedlg.h"
 #include "app/htmllog.h"
+#include "app/languagetune.h"
 #include "app/messageboxes.h"
 #include "app/productinfo.h"
 #include "app/programfolder.h"
@@ -133,6 +134,16 @@ void TfrmMain::cbShutdownClick(TObject*)
     }
 }
 
+void TfrmMain::StopLanguageTune()
+{
+    if (const AnsiString tune = TuneFileName(cbLanguage->GetItemIndex()); !tune.empty()) {
+        const AnsiString fileName = ScratchFolder() + tune;
+        SendTuneCommand("stop", fileName);
+        SendTuneCommand("close", fileName);
+        DeleteFile(fileName);
+    }
+}
+
 void TfrmMain::btnOKClick(TObject*)
 {
     EnsureDataFolders();
@@ -141,7 +152,7 @@ void TfrmMain::btnOKClick(TObject*)
     ClearLastApply();
     UpdateRunEntry();
     ShowMessageConstant("sSaveSettings", MB_ICONINFORMATION);
-    // The tune of the selected language: stopped, closed and its scratch file deleted.
+    StopLanguageTune();
     updateimg->SetEnabled(true);
     cbLanguage->SetEnabled(true);
     cbShutdown->SetEnabled(true);

@@ -5,6 +5,7 @@
 #include "app/linkguard.h"
 #include "app/listsizes.h"
 #include "app/messageboxes.h"
+#include "app/progressdlg.h"
 #include "app/runlock.h"
 #include "app/settingsstore.h"
 #include "classlib/FileSearch.h"
@@ -40,7 +41,8 @@ void TfrmMain::btnShredClick(TObject*)
         RecordEraseStart(cbAlgorithm->GetItemIndex());
         const int method = RunMethodIndex();
         lblSelectMethod->SetCaption(cbAlgorithm->GetItems()->Get(method));
-        // The progress form's lblSelectMethod: the same text.
+        if (frmprogress)
+            frmprogress->lblSelectMethod->SetCaption(lblSelectMethod->GetCaption());
         lblShredFile->SetVisible(true);
         SafetyDelete->SelectMethod(static_cast<TVariruvuMethod>(method));
         LastFileResult = 0;
@@ -51,7 +53,8 @@ void TfrmMain::btnShredClick(TObject*)
             if (!row->GetChecked() || SafetyDelete->GetCanceled())
                 continue;
             lblShredFile->SetCaption(row->GetCaption());
-            // The progress form's lblSherdFile: the same text.
+            if (frmprogress)
+                frmprogress->lblSherdFile->SetCaption(row->GetCaption());
             lblec->SetCaption(GetLangConstant("sEc"));
             if (row->GetImageIndex() == 0) {
                 const WideString shown = row->GetSubItems()->Get(2) + row->GetCaption();
@@ -70,7 +73,8 @@ void TfrmMain::btnShredClick(TObject*)
         if (SafetyDelete->GetCanceled()) {
             PageControl->SetActivePage(TabSheet10);
         } else {
-            // The progress form is closed here.
+            if (frmprogress)
+                frmprogress->Close();
             PageControl->SetActivePage(TabSheet11);
             WriteHtmlLog(lv, LogFileName(), true);  // every row still listed
         }
@@ -164,7 +168,10 @@ void TfrmMain::SafetyDeleteProgress(TObject*, uint8_t PassCount, uint8_t Percent
     tpProgBar->SetPosition(PassCount);
     lblcppercent->SetCaption(AnsiToWide(IntToStr(cpProgBar->GetPosition()) + " %"));
     lbltppercent->SetCaption(AnsiToWide(IntToStr(tpProgBar->GetPosition()) + " %"));
-    // The progress form's two bars: the same two values.
+    if (frmprogress) {
+        frmprogress->cpProgBar->SetPosition(PercentWritten);
+        frmprogress->tpProgBar->SetPosition(PassCount);
+    }
 }
 
 void TfrmMain::SafetyDeleteCompleted(TObject*)

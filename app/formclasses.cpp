@@ -1,8 +1,11 @@
 #include "app/formclasses.h"
 
+#include "app/quonlabel.h"
 #include "classlib/ComCtrls.h"
+#include "classlib/ExtCtrls.h"
 #include "classlib/ImgList.h"
 #include "components/KitBckgnd.h"
+#include "components/KitPanel.h"
 #include "engine/variruvu.h"
 #include "lang/LanguageController.h"
 #include "lang/quonoslanguage.h"
@@ -19,5 +22,6 @@ void RegisterFormClasses()
                      &TUniButton::ClassInfo(), &TUniBitBtn::ClassInfo(), &TUniCheckBox::ClassInfo(),
                      &TUniComboBox::ClassInfo(), &TUniListView::ClassInfo(), &TUniProgressBar::ClassInfo(),
                      &TPageControl::ClassInfo(), &TTabSheet::ClassInfo(), &TImageList::ClassInfo(),
-                     &TUniOpenDialog::ClassInfo()});
+                     &TUniOpenDialog::ClassInfo(), &TKitPanel::ClassInfo(), &Tquonlabel::ClassInfo(),
+                     &TUniRichEdit::ClassInfo(), &TUniSpeedButton::ClassInfo(), &TBevel::ClassInfo()});
 }

@@ -1,11 +1,20 @@
 // The program body: one instance, the forms, the message loop.
 #include "app/erasedlg.h"
+#include "app/licensedlg.h"
+#include "app/progressdlg.h"
 #include "app/restarthandover.h"
+#include "app/splashdlg.h"
 #include "classlib/Win.h"
 #include "unicode_controls/UniForms.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    try {
+        // What the units do as the program starts, before its body: the splash window comes first.
+        ShowSplashAtStart();
+    } catch (...) {
+        Application->HandleException(nullptr);
+    }
     WaitForPreviousInstance();
     // A running instance is brought to the front; this start ends without passing its command line on.
     if (HWND running = FindWindowA("TfrmMain", "QUON Variruvu")) {
@@ -18,7 +27,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         UniApplication()->SetTitle(L"");
         TfrmMain* frmMain = nullptr;
         Application->CreateForm(frmMain);
-        // Then the progress form, the hidden second splash window and the licence viewer, in this order.
+        Application->CreateForm(frmprogress);
+        // A second splash window, never shown.
+        TfrmSplash* hiddenSplash = nullptr;
+        Application->CreateForm(hiddenSplash);
+        Application->CreateForm(frmlicensedlg);
         Application->Run();
     } catch (...) {
         Application->HandleException(nullptr);

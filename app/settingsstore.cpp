@@ -54,6 +54,16 @@ TStoredChoices ReadStoredChoices(const TStoredChoices& defaults)
     return stored;
 }
 
+bool ReadShowSplash()
+{
+    return TIniFile(ConfigFileName()).ReadBool("LastChoice", "Splash", true);
+}
+
+bool ReadShowLicense()
+{
+    return TIniFile(ConfigFileName()).ReadBool("LastChoice", "License", true);
+}
+
 int ReadEraseMethod(int current)
 {
     const int fallback = IsMethod(current) ? current : static_cast<int>(sdmDoD);

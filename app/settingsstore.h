@@ -37,6 +37,11 @@ struct TStoredChoices {
 // The method always comes back as one of the three (see ReadEraseMethod).
 TStoredChoices ReadStoredChoices(const TStoredChoices& defaults);
 
+// LastChoice/Splash and LastChoice/License: whether the splash window and the
+// licence viewer show at start; both true when the file does not say.
+bool ReadShowSplash();
+bool ReadShowLicense();
+
 // The stored method when it is one of the three; else `current` when it is
 // one; else the DoD method, the program's usual default.
 int ReadEraseMethod(int current);

@@ -117,6 +117,10 @@ void TCustomForm::CreateParams(TCreateParams& params)
     FrameStyle(params.Style, params.ExStyle);
     if (!FHandle && GetVisible())
         params.Style |= WS_VISIBLE;
+    // The first showing brings the window up itself, once it is placed and
+    // OnShow has run; a window made anew for a shown form stays on screen.
+    if (!FShownOnce)
+        params.Style &= ~WS_VISIBLE;
     params.WndParent = Application->GetHandle();
     params.WindowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     params.WindowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);

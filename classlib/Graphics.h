@@ -435,10 +435,15 @@ public:
     void LoadFromStream(TStream* stream);
     void SaveToStream(TStream* stream);
 
+    // A form carries the picture with its format ("Picture.Data = {...}").
+    void DefineProperties(TFiler* filer) override;
+
     TNotifyEvent OnChange;
 
 private:
     void Install(std::unique_ptr<TGraphic> graphic);
+    void ReadData(TStream* stream);
+    void WriteData(TStream* stream);
     void GraphicChanged(TObject* sender);
 
     std::unique_ptr<TGraphic> FGraphic;

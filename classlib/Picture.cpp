@@ -27,17 +27,22 @@ std::unique_ptr<TGraphic> GraphicForSignature(const AnsiString& head)
     throw EInvalidGraphic(L"Unknown picture format");
 }
 
+// A graphic of the picture formats by its class name; null for another name.
+std::unique_ptr<TGraphic> GraphicOfClass(const AnsiString& className)
+{
+    if (className == TBitmap::ClassInfo().GetName())
+        return std::make_unique<TBitmap>();
+    if (className == TPngImage::ClassInfo().GetName())
+        return std::make_unique<TPngImage>();
+    if (className == TIcon::ClassInfo().GetName())
+        return std::make_unique<TIcon>();
+    return nullptr;
+}
+
 std::unique_ptr<TGraphic> CopyOf(TGraphic* graphic)
 {
-    const TClassInfo& cls = graphic->ClassType();
-    std::unique_ptr<TGraphic> copy;
-    if (&cls == &TBitmap::ClassInfo())
-        copy = std::make_unique<TBitmap>();
-    else if (&cls == &TPngImage::ClassInfo())
-        copy = std::make_unique<TPngImage>();
-    else if (&cls == &TIcon::ClassInfo())
-        copy = std::make_unique<TIcon>();
-    else
+    std::unique_ptr<TGraphic> copy = GraphicOfClass(graphic->ClassName());
+    if (!copy)
         throw EInvalidGraphic(Format("Cannot assign a %s to a picture", AnsiString(graphic->ClassName())));
     copy->Assign(graphic);
     return copy;
@@ -115,6 +120,38 @@ void TPicture::LoadFromStream(TStream* stream)
     std::unique_ptr<TGraphic> graphic = GraphicForSignature(head);
     graphic->LoadFromStream(stream);
     Install(std::move(graphic));
+}
+
+// "Data": a byte with the length of the graphic's class name, the name, then
+// the graphic's own bytes, so that a form can carry a picture of any format.
+void TPicture::DefineProperties(TFiler* filer)
+{
+    TPersistent::DefineProperties(filer);
+    filer->DefineBinaryProperty(
+        "Data", [this](TStream* stream) { ReadData(stream); }, [this](TStream* stream) { WriteData(stream); },
+        FGraphic != nullptr);
+}
+
+void TPicture::ReadData(TStream* stream)
+{
+    uint8_t length = 0;
+    stream->ReadBuffer(&length, 1);
+    AnsiString className(length, '\0');
+    stream->ReadBuffer(className.data(), length);
+    std::unique_ptr<TGraphic> graphic = GraphicOfClass(className);
+    if (!graphic)
+        throw EInvalidGraphic(Format("Unknown picture class %s", className));
+    graphic->LoadFromStream(stream);
+    Install(std::move(graphic));
+}
+
+void TPicture::WriteData(TStream* stream)
+{
+    const AnsiString className = FGraphic->ClassName();
+    const auto length = static_cast<uint8_t>(className.size());
+    stream->WriteBuffer(&length, 1);
+    stream->WriteBuffer(className.data(), length);
+    FGraphic->SaveToStream(stream);
 }
 
 void TPicture::SaveToStream(TStream* stream)

@@ -7,11 +7,13 @@
 
 #include "app/erasedlg.h"
 #include "app/listsizes.h"
+#include "app/progressdlg.h"
 #include "app/sizetext.h"
 #include "classlib/SysUtils.h"
 #include "lang/LangManager.h"
 #include "tests/support/BoxAnswerer.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/SettingsSandbox.h"
 #include "tests/support/TestTree.h"
 
 namespace {
@@ -74,6 +76,8 @@ protected:
     }
     TTabSheet* Page() { return form->PageControl->GetActivePage(); }
 
+    // No splash pause and no licence viewer while the window is made and shown.
+    TQuietStartSandbox settings;
     AnsiString scratch;
     std::unique_ptr<TfrmMain> form;
 };
@@ -248,6 +252,25 @@ TEST_F(MainWindow, TheBarsAndPercentLabelsFollowEveryProgressEvent)
     EXPECT_LT(shown.front().Total, 100);
     EXPECT_EQ(shown.back().Total, 100);
     EXPECT_EQ(shown.back().CurrentText, "100 %");
+}
+
+// The progress form is filled as the run goes and never shown.
+TEST_F(MainWindow, TheProgressFormHoldsTheMethodTheFileAndTheProgressOfTheRun)
+{
+    auto progress = std::make_unique<Tfrmprogress>(nullptr);
+    frmprogress = progress.get();
+    form->AddFileEntry(Write("first.bin", 300000));
+    form->AddFileEntry(Write("second.bin", 200000));
+    form->cbAlgorithm->SetItemIndex(sdmDoD);
+    Run();
+    frmprogress = nullptr;
+    EXPECT_EQ(Page(), form->TabSheet11);
+    EXPECT_EQ(progress->lblSelectMethod->GetCaption(), L"DOD 5220.22-M ECE ( 7 Passes )");
+    EXPECT_EQ(progress->lblSherdFile->GetCaption(), L"second.bin");
+    EXPECT_EQ(progress->cpProgBar->GetPosition(), 100);
+    EXPECT_EQ(progress->tpProgBar->GetPosition(), 100);
+    EXPECT_FALSE(progress->GetVisible());
+    EXPECT_FALSE(progress->HandleAllocated() && IsWindowVisible(progress->GetHandle()));
 }
 
 TEST_F(MainWindow, WithNoMethodChosenTheRunUsesDoDAndSaysSo)

@@ -2,6 +2,9 @@
 
 #include <memory>
 
+#include "classlib/ExtCtrls.h"
+#include "classlib/Filers.h"
+#include "classlib/FormText.h"
 #include "classlib/Themes.h"
 #include "visual_classes.h"
 
@@ -299,6 +302,33 @@ TEST_F(PictureTest, BitmapRoundTripsThroughAFileAndTheStreamSignature)
     TPicture fromStream;
     fromStream.LoadFromStream(&stream);
     EXPECT_EQ(fromStream.GetWidth(), 4);
+}
+
+// A form carries a picture with its format: written out and read back, the PNG keeps its pixels.
+TEST_F(PictureTest, AFormCarriesAPictureWithItsFormat)
+{
+    TImage image(nullptr);
+    image.SetName("Logo");
+    image.GetPicture()->LoadFromFile(Fixture("ALPHA_PNG", "alpha.png"));
+    TMemoryStream stream;
+    TWriter(&stream).WriteRootComponent(&image);
+    stream.SetPosition(0);
+    TImage copy(nullptr);
+    TReader(&stream).ReadRootComponent(&copy);
+    auto* png = dynamic_cast<TPngImage*>(copy.GetPicture()->GetGraphic());
+    ASSERT_NE(png, nullptr);
+    EXPECT_EQ(png->GetPixel(0, 1), RGB(10, 20, 30));
+    EXPECT_EQ(png->GetAlpha(1, 0), 128);
+
+    // The data names its graphic class first; a class the picture does not know is a picture error.
+    const AnsiString text = "object Logo: TImage\r\n  Picture.Data = {\r\n    0454446F6F0102}\r\nend\r\n";
+    TMemoryStream textStream, binary;
+    textStream.WriteBuffer(text.data(), static_cast<int32_t>(text.size()));
+    textStream.SetPosition(0);
+    ObjectTextToBinary(&textStream, &binary);
+    binary.SetPosition(0);
+    TImage broken(nullptr);
+    EXPECT_THROW(TReader(&binary).ReadRootComponent(&broken), EInvalidGraphic);
 }
 
 TEST(ThemesTest, FlagCanBeSwitched)

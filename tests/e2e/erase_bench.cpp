@@ -58,7 +58,7 @@ int main(int argc, char** argv)
 {
     if (argc != 2)
         return Fail("usage: erase_bench FOLDER");
-    TSettingsSandbox sandbox;
+    TQuietStartSandbox sandbox;
     TProgramRun run(DistFolder() + "variruvu.exe", {"/F", argv[1]});
     HWND main = WaitForMainWindow(StartTime);
     HWND box = main ? WaitForMessageBox(run.ProcessId(), StartTime) : nullptr;

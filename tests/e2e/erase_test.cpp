@@ -143,6 +143,7 @@ protected:
         EXPECT_EQ(Entries(outside + "\\dir"), std::vector<AnsiString>{"in.txt"});
     }
 
+    TQuietStartSandbox settings;
     AnsiString scratch;
     AnsiString outside, secret, inner, secretContent, innerContent;
     HWND main = nullptr;
@@ -257,12 +258,10 @@ TEST_F(EraseRun, LinksInATreeNeverLeadTheRunOutOfIt)
 // them: the built-in notices stand for them and the run goes on to its end.
 TEST_F(EraseRun, ALanguageFileWhoseNoticesAskForOtherArgumentsCannotStopARun)
 {
-    TSettingsSandbox settings;
     TProgramCopy copy;
     ASSERT_TRUE(WriteFileBytes(copy.Folder() + "languages\\Czech.lng",
                                "LANGID=1029\r\n[$CONSTANTS]\r\nsMsg=%s%s%s%n%x %p %d %-99999s\r\nsMsg2=%d\r\n"));
-    ForceDirectories(ExtractFilePath(ConfigFileName()));
-    ASSERT_TRUE(WriteFileBytes(ConfigFileName(), "[Settings]\r\nLanguage=1029\r\n"));
+    TSettingsSandbox::WriteQuietConfig("[Settings]\r\nLanguage=1029\r\n");
     const AnsiString outside = Write("outside.txt", 500, 'o');
     const AnsiString outsideContent = ReadAll(outside);
     const AnsiString tree = scratch + "tree";

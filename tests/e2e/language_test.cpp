@@ -106,8 +106,7 @@ protected:
     void Start(uint16_t storedLangID)
     {
         run.reset();
-        ForceDirectories(DataFolder());
-        ASSERT_TRUE(WriteFileBytes(ConfigFileName(), "[Settings]\r\nLanguage=" + IntToStr(storedLangID) + "\r\n"));
+        TSettingsSandbox::WriteQuietConfig("[Settings]\r\nLanguage=" + IntToStr(storedLangID) + "\r\n");
         run = std::make_unique<TProgramRun>(DistFolder() + "variruvu.exe");
         main = WaitForMainWindow(StartTime);
         ASSERT_TRUE(main);
@@ -180,7 +179,7 @@ protected:
     }
 
     static std::unique_ptr<TFormSource> Form;
-    TSettingsSandbox sandbox;
+    TQuietStartSandbox sandbox;
     std::unique_ptr<TProgramRun> run;
     HWND main = nullptr;
 };

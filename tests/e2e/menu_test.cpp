@@ -3,6 +3,7 @@
 #include <set>
 
 #include "program_driver.h"
+#include "tests/support/SettingsSandbox.h"
 #include "window_driver.h"
 
 namespace {
@@ -48,6 +49,7 @@ protected:
     int Ink(int top) { return InkIn(Menu, LabelRect(top)); }
     void Click(POINT at) { ClickAt(Menu, at.x, at.y); }
 
+    TQuietStartSandbox Quiet;
     TProgramCopy Copy;
     TProgramRun Run{Copy.Folder() + "variruvu.exe"};
     HWND Main = nullptr;

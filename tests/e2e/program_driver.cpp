@@ -10,9 +10,9 @@ AnsiString DistFolder()
     return WindowsPathOfUnix(VARIRUVU_DIST_PATH) + "\\";
 }
 
-TProgramCopy::TProgramCopy()
+TProgramCopy::TProgramCopy(const WideString& tag)
 {
-    FFolder = IncludeTrailingPathDelimiter(WideToAnsi(MakeScratchFolder(L"e2e")));
+    FFolder = IncludeTrailingPathDelimiter(WideToAnsi(MakeScratchFolder(tag)));
     CopyFolderTree(DistFolder(), FFolder);
 }
 

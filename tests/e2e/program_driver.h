@@ -10,10 +10,11 @@
 
 // The staged program folder (with a trailing backslash) as this process sees it.
 AnsiString DistFolder();
-// A copy of the staged program folder in a scratch folder of its own; removed with the object.
+// A copy of the staged program folder in a scratch folder of its own, named
+// after `tag`; removed with the object.
 class TProgramCopy {
 public:
-    TProgramCopy();
+    explicit TProgramCopy(const WideString& tag = L"e2e");
     ~TProgramCopy();
     const AnsiString& Folder() const { return FFolder; }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -38,14 +39,41 @@ bool Contains(const AnsiString& text, const AnsiString& part)
     return text.find(part) != AnsiString::npos;
 }
 
+// What a close or Exit writes into a config.ini it creates, with the start windows on.
+AnsiString ExpectedAfterExit()
+{
+    return ReadFileBytes("Z:" VARIRUVU_E2E_SOURCE "\\expected\\config-after-exit.txt");
+}
+
+// Those lines without the sections named.
+AnsiString ExpectedAfterExitBesides(std::initializer_list<AnsiString> sections)
+{
+    const AnsiString all = ExpectedAfterExit();
+    AnsiString kept;
+    for (size_t at = 0, end; at < all.size(); at = end + 1) {
+        end = all.find('\n', at);
+        const AnsiString line = all.substr(at, end - at + 1);
+        if (std::none_of(sections.begin(), sections.end(),
+                         [&](const AnsiString& section) { return line.compare(0, section.size() + 1, section + "/") == 0; }))
+            kept += line;
+    }
+    return kept;
+}
+
+const AnsiString QuietLines = "LastChoice/Splash=0\nLastChoice/License=0\n";
+
 // The staged program, started in a prefix whose settings are wiped before and after.
 class Settings : public ::testing::Test {
 protected:
-    void Start()
+    // With `startWindows` the licence viewer is expected first and passed with "Next >> ".
+    void Start(bool startWindows = false)
     {
         // A run still there from before would take the new start for a second instance.
         run.reset();
         run = std::make_unique<TProgramRun>(DistFolder() + "variruvu.exe");
+        if (startWindows) {
+            ASSERT_TRUE(PassLicenceViewer(StartTime));
+        }
         wnd = WaitForWindow("TfrmMain", "QUON Variruvu", StartTime);
         ASSERT_TRUE(wnd);
         run->WaitForIdle(StartTime);
@@ -77,14 +105,16 @@ protected:
         return name;
     }
 
-    TSettingsSandbox sandbox;
+    TQuietStartSandbox sandbox;
     std::unique_ptr<TProgramRun> run;
     HWND wnd = nullptr;
 };
 
+// The first start shows the start windows and stores them as still on.
 TEST_F(Settings, AFirstStartWritesNoFileAndExitWritesEveryKeyInOrder)
 {
-    Start();
+    TSettingsSandbox::Wipe();
+    Start(true);
     EXPECT_FALSE(DirectoryExists(DataFolder()));
     EXPECT_FALSE(FileExists(ConfigFileName()));
     const AnsiString mirror = RegQuery(MirrorKey);
@@ -92,22 +122,20 @@ TEST_F(Settings, AFirstStartWritesNoFileAndExitWritesEveryKeyInOrder)
     EXPECT_TRUE(Contains(mirror, "ProgVers    REG_SZ    1.0.0.0\n")) << mirror;
     EXPECT_TRUE(Contains(mirror, "Language    REG_DWORD    0x409\n")) << mirror;
     Exit();
-    EXPECT_EQ(ConfigParserView(ConfigFileName()),
-              ReadFileBytes("Z:" VARIRUVU_E2E_SOURCE "\\expected\\config-after-exit.txt"));
+    EXPECT_EQ(ConfigParserView(ConfigFileName()), ExpectedAfterExit());
     EXPECT_FALSE(Contains(RegQuery(RunValue), "REG_SZ"));
 }
 
 // Closing the window stores the settings too; only Exit and Settings OK touch the autorun value.
 TEST_F(Settings, ClosingTheWindowWritesTheSettingsAndLeavesTheAutorunValueAlone)
 {
-    WriteBytes(ConfigFileName(), "[Startup]\r\nAutoRun=1\r\n");
+    TSettingsSandbox::WriteQuietConfig("[Startup]\r\nAutoRun=1\r\n");
     Start();
     PostMessageA(wnd, WM_CLOSE, 0, 0);
     EXPECT_EQ(run->WaitForExit(StartTime), 0);
-    // The section that was there keeps its place; the others follow it.
-    const AnsiString written = ReadFileBytes("Z:" VARIRUVU_E2E_SOURCE "\\expected\\config-after-exit.txt");
+    // The sections that were there keep their places, the start windows stay off; the others follow.
     EXPECT_EQ(ConfigParserView(ConfigFileName()),
-              "Startup/AutoRun=1\n" + written.substr(0, written.find("Startup/AutoRun=0")));
+              "Startup/AutoRun=1\n" + QuietLines + ExpectedAfterExitBesides({"Startup", "LastChoice"}));
     EXPECT_FALSE(Contains(RegQuery(RunValue), "REG_SZ"));
 }
 
@@ -133,7 +161,7 @@ TEST_F(Settings, AnUnwritableConfigFileIsReportedOnceAndTheProgramStillEnds)
 {
     const AnsiString question = "Are you sure you want to close the application?";
     const AnsiString failure = "Unable to write to " + ConfigFileName() + ".";
-    const AnsiString bytes = "[Settings]\r\nEraseMethod=2\r\n";
+    const AnsiString bytes = "[Settings]\r\nEraseMethod=2\r\n[LastChoice]\r\nSplash=0\r\nLicense=0\r\n";
     for (TUnwritable kind : {AFolder, AReadOnlyFile, AFileHeldOpen})
         for (bool byExit : {true, false}) {
             SCOPED_TRACE(AnsiString(UnwritableNames[kind]) + (byExit ? ", Exit" : ", close"));
@@ -156,7 +184,8 @@ TEST_F(Settings, AnUnwritableConfigFileIsReportedOnceAndTheProgramStillEnds)
                     : nullptr,
                 &CloseHandle);
             ASSERT_NE(holder.get(), INVALID_HANDLE_VALUE);
-            Start();
+            // A folder in its place cannot be read either: the start windows come as on a first start.
+            Start(kind == AFolder);
             TBoxAnswerer answerer([&](const AnsiString& text) { return text == question ? IDYES : IDOK; },
                                   run->ProcessId());
             if (byExit)
@@ -175,7 +204,7 @@ TEST_F(Settings, AnUnwritableConfigFileIsReportedOnceAndTheProgramStillEnds)
 
 TEST_F(Settings, TheStoredLanguageMethodAndLastUseComeBack)
 {
-    WriteBytes(ConfigFileName(), "[Settings]\r\nLanguage=1029\r\nEraseMethod=2\r\n"
+    TSettingsSandbox::WriteQuietConfig("[Settings]\r\nLanguage=1029\r\nEraseMethod=2\r\n"
                                  "[LastApply]\r\nLA=01/02/2026 3:04:05 PM\r\n");
     Start();
     ShowPage(SettingsEntry, "OK");
@@ -192,7 +221,7 @@ TEST_F(Settings, AStoredMethodOutsideTheThreeEndsWithOneSelected)
 {
     for (const char* stored : {"7", "-1", "DoD"}) {
         SCOPED_TRACE(stored);
-        WriteBytes(ConfigFileName(), AnsiString("[Settings]\r\nEraseMethod=") + stored + "\r\n");
+        TSettingsSandbox::WriteQuietConfig(AnsiString("[Settings]\r\nEraseMethod=") + stored + "\r\n");
         Start();
         ShowPage(SettingsEntry, "OK");
         EXPECT_EQ(ComboItemIndex(MethodBox(wnd)), 1);
@@ -208,13 +237,13 @@ TEST_F(Settings, PickingAMethodStoresItAtOnce)
     PickComboItem(MethodBox(wnd), 2);
     Pause(500);
     EXPECT_EQ(ConfigParserView(ConfigFileName()),
-              "App/Program=QUON Variruvu\nApp/Version=1.0.0.0\nSettings/EraseMethod=2\n");
+              QuietLines + "App/Program=QUON Variruvu\nApp/Version=1.0.0.0\nSettings/EraseMethod=2\n");
     EXPECT_TRUE(Contains(RegQuery(MirrorKey), "EraseMethod    REG_DWORD    0x2\n"));
 }
 
 TEST_F(Settings, PickingALanguageDeletesTheLogAndKeepsTheStoredMethod)
 {
-    WriteBytes(ConfigFileName(), "[Settings]\r\nEraseMethod=0\r\n");
+    TSettingsSandbox::WriteQuietConfig("[Settings]\r\nEraseMethod=0\r\n");
     WriteBytes(LogFileName(), "<html>the last run</html>");
     Start();
     ShowPage(SettingsEntry, "OK");
@@ -229,7 +258,7 @@ TEST_F(Settings, PickingALanguageDeletesTheLogAndKeepsTheStoredMethod)
 
 TEST_F(Settings, WithoutTheDateOfLastUseExitLeavesItEmpty)
 {
-    WriteBytes(ConfigFileName(), "[LastApply]\r\nLA=01/02/2026 3:04:05 PM\r\n");
+    TSettingsSandbox::WriteQuietConfig("[LastApply]\r\nLA=01/02/2026 3:04:05 PM\r\n");
     Start();
     ShowPage(SettingsEntry, "OK");
     HWND box = FindChild(wnd, "TUniCheckBox", "Do not display date of last use  ");
@@ -243,7 +272,7 @@ TEST_F(Settings, WithoutTheDateOfLastUseExitLeavesItEmpty)
 
 TEST_F(Settings, ExitWritesOrDeletesTheAutorunValueAsTheSettingsSay)
 {
-    WriteBytes(ConfigFileName(), "[Startup]\r\nAutoRun=1\r\n");
+    TSettingsSandbox::WriteQuietConfig("[Startup]\r\nAutoRun=1\r\n");
     Start();
     Exit();
     const AnsiString value = RegQuery(RunValue);
@@ -251,7 +280,7 @@ TEST_F(Settings, ExitWritesOrDeletesTheAutorunValueAsTheSettingsSay)
         << value;
     EXPECT_TRUE(Contains(ConfigParserView(ConfigFileName()), "Startup/AutoRun=1\n"));
 
-    WriteBytes(ConfigFileName(), "[Startup]\r\nAutoRun=0\r\n");
+    TSettingsSandbox::WriteQuietConfig("[Startup]\r\nAutoRun=0\r\n");
     Start();
     Exit();
     EXPECT_FALSE(Contains(RegQuery(RunValue), "REG_SZ"));
@@ -259,7 +288,7 @@ TEST_F(Settings, ExitWritesOrDeletesTheAutorunValueAsTheSettingsSay)
 
 TEST_F(Settings, TheStoredContextMenuWritesTheVerbAtStartAndNothingRemovesIt)
 {
-    WriteBytes(ConfigFileName(), "[Settings]\r\nContextMenu=1\r\n");
+    TSettingsSandbox::WriteQuietConfig("[Settings]\r\nContextMenu=1\r\n");
     Start();
     const AnsiString verb = RegQuery(FileVerb);
     EXPECT_TRUE(Contains(verb, "HKEY_CLASSES_ROOT\\*\\shell\\Quon file variruvu\n"
@@ -271,7 +300,7 @@ TEST_F(Settings, TheStoredContextMenuWritesTheVerbAtStartAndNothingRemovesIt)
     EXPECT_TRUE(Contains(RegQuery(MirrorKey), "CntxMn    REG_DWORD    0x1\n"));
     Exit();
 
-    WriteBytes(ConfigFileName(), "[Settings]\r\nContextMenu=0\r\n");
+    TSettingsSandbox::WriteQuietConfig("[Settings]\r\nContextMenu=0\r\n");
     Start();
     Exit();
     EXPECT_EQ(RegQuery(FileVerb), verb);
@@ -281,7 +310,7 @@ TEST_F(Settings, TheStoredContextMenuWritesTheVerbAtStartAndNothingRemovesIt)
 // to end, and then runs alone with what was just saved.
 TEST_F(Settings, SettingsOkEndsWithOneInstanceThatUsesTheSavedSettings)
 {
-    WriteBytes(ConfigFileName(), "[Startup]\r\nAutoRun=1\r\n");
+    TSettingsSandbox::WriteQuietConfig("[Startup]\r\nAutoRun=1\r\n");
     Start();
     ShowPage(SettingsEntry, "OK");
     PickComboItem(LanguageBox(), 1);

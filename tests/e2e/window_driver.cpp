@@ -60,6 +60,16 @@ HWND WaitForMainWindow(DWORD milliseconds)
     return main;
 }
 
+bool PassLicenceViewer(DWORD milliseconds)
+{
+    HWND viewer = WaitForWindow("Tfrmlicensedlg", "License Agreement", milliseconds);
+    HWND next = viewer ? FindChild(viewer, "TUniButton", "Next >> ") : nullptr;
+    if (!next)
+        return false;
+    ClickButton(next);
+    return WaitUntilGone(viewer, milliseconds);
+}
+
 std::vector<HWND> FindChildren(HWND parent, const char* className)
 {
     TChildSearch search{className, nullptr, {}};
@@ -151,7 +161,7 @@ bool IsButtonChecked(HWND box)
     return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-int InkIn(HWND wnd, const RECT& client)
+std::vector<uint32_t> ScreenPixels(HWND wnd, const RECT& client)
 {
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
@@ -166,17 +176,23 @@ int InkIn(HWND wnd, const RECT& client)
     HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
-    // Summed darkness rather than counted dark pixels: smoothed text spreads its ink over lighter pixels.
-    int ink = 0;
     const auto* pixels = static_cast<const uint32_t*>(bits);
-    for (int i = 0; i < width * height; ++i) {
-        const uint32_t p = pixels[i];
-        ink += 255 - static_cast<int>(((p >> 16 & 0xFF) * 30 + (p >> 8 & 0xFF) * 59 + (p & 0xFF) * 11) / 100);
-    }
+    std::vector<uint32_t> copy(pixels, pixels + width * height);
+    for (uint32_t& p : copy)
+        p &= 0xFFFFFF;
     SelectObject(memory, old);
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return copy;
+}
+
+int InkIn(HWND wnd, const RECT& client)
+{
+    // Summed darkness rather than counted dark pixels: smoothed text spreads its ink over lighter pixels.
+    int ink = 0;
+    for (const uint32_t p : ScreenPixels(wnd, client))
+        ink += 255 - static_cast<int>(((p >> 16 & 0xFF) * 30 + (p >> 8 & 0xFF) * 59 + (p & 0xFF) * 11) / 100);
     return ink;
 }
 

@@ -3,6 +3,7 @@
 // the method box, and the open dialog and folder browser.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "classlib/System.h"
@@ -10,6 +11,8 @@
 
 // The program's main window once it is on screen with all its controls; null when it does not come.
 HWND WaitForMainWindow(DWORD milliseconds);
+// The licence viewer of the start passed with "Next >> ": false when it does not come or does not go.
+bool PassLicenceViewer(DWORD milliseconds);
 // Whether the window was made for a control of that class; a Unicode control's window class is
 // the control's class name followed by ".UnicodeClass".
 bool IsWindowOfClass(HWND wnd, const char* className);
@@ -40,6 +43,8 @@ int ComboItemIndex(HWND combo);
 // The entries of a combo box's list, in UTF-16 as the box hands them out.
 std::vector<WideString> ComboItems(HWND combo);
 bool IsButtonChecked(HWND box);
+// The pixels (0x00RRGGBB, row by row) of a rectangle of a window's client area, as it is on the screen.
+std::vector<uint32_t> ScreenPixels(HWND wnd, const RECT& client);
 // The darkness summed over a rectangle of a window's client area, as it is on the screen.
 int InkIn(HWND wnd, const RECT& client);
 // The visible sheet of the main window's pages; null when none is.

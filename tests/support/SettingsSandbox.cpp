@@ -1,6 +1,9 @@
 #include "tests/support/SettingsSandbox.h"
 
+#include "app/datafolders.h"
+#include "app/settingsstore.h"
 #include "app/specialfolders.h"
+#include "classlib/IniFiles.h"
 #include "classlib/Registry.h"
 #include "classlib/SysUtils.h"
 #include "tests/support/ScratchFolder.h"
@@ -22,4 +25,19 @@ void TSettingsSandbox::Wipe()
     registry.SetRootKey(HKEY_LOCAL_MACHINE);
     if (registry.OpenKey("\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", false))
         registry.DeleteValue("QUON Variruvu");
+}
+
+void TSettingsSandbox::TurnOffStartWindows()
+{
+    ForceDirectories(DataFolder());
+    TIniFile ini(ConfigFileName());
+    ini.WriteBool("LastChoice", "Splash", false);
+    ini.WriteBool("LastChoice", "License", false);
+}
+
+void TSettingsSandbox::WriteQuietConfig(const AnsiString& text)
+{
+    ForceDirectories(DataFolder());
+    WriteFileBytes(ConfigFileName(), text);
+    TurnOffStartWindows();
 }

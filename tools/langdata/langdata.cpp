@@ -31,7 +31,8 @@ AnsiString SourceFileName(const AnsiString& formFileName)
     return formFileName.substr(0, dot == AnsiString::npos ? formFileName.size() : dot) + ".lngsrc";
 }
 
-// Returns the number of translatable texts.
+// Returns the number of translatable texts; -1 for a form without a language
+// controller, whose texts no language file translates.
 int RefreshForm(const AnsiString& fileName)
 {
     const AnsiString text = ReadHostFile(fileName);
@@ -47,7 +48,7 @@ int RefreshForm(const AnsiString& fileName)
     TReader(&binary).ReadRootComponent(&root);
     TLanguageController* controller = FindController(&root);
     if (!controller)
-        throw Exception(L"the form has no language controller");
+        return -1;
 
     controller->RefreshLangData();
     TMemoryStream data;
@@ -75,7 +76,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         try {
             const int count = RefreshForm(argv[i]);
-            printf("langdata: %s: %d texts\n", argv[i], count);
+            if (count < 0)
+                printf("langdata: %s: no language controller, nothing to translate\n", argv[i]);
+            else
+                printf("langdata: %s: %d texts\n", argv[i], count);
         } catch (const Exception& e) {
             fprintf(stderr, "langdata: %s: %s\n", argv[i], e.what());
             ++failures;
