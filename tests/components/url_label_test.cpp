@@ -1,100 +1,27 @@
 #include <gtest/gtest.h>
 
-#include <string>
+#include <vector>
 
 #include "classlib/SysUtils.h"
 #include "classlib/SysUtilsVersion.h"
 #include "components/KitLabel.h"
 #include "kit_form_fixture.h"
+#include "tests/support/UnixSide.h"
+#include "tests/support/UrlRecorder.h"
 
 namespace {
 
-// The recorder as this prefix sees it: the build folder lies on drive Z.
-AnsiString RecorderPath()
-{
-    AnsiString path = "Z:";
-    path += URL_RECORDER_PATH;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
-}
-
-AnsiString ReadFileText(const AnsiString& name)
-{
-    HANDLE file = CreateFileA(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return "";
-    char buffer[4096];
-    DWORD read = 0;
-    ReadFile(file, buffer, sizeof(buffer), &read, nullptr);
-    CloseHandle(file);
-    return AnsiString(buffer, read);
-}
-
 // The shell's open commands of http, https and mailto lead to the recorder
-// while a test runs (in the user's classes, which stand above the machine's),
-// so no browser or mail program starts.
+// while a test runs, so no browser or mail program starts.
 class KitURLLabelTest : public KitFormTest {
 protected:
-    static constexpr const char* Schemes[] = {"http", "https", "mailto"};
-
-    void SetUp() override
-    {
-        KitFormTest::SetUp();
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        record = AnsiString(temp) + "kit_url_record.txt";
-        DeleteFileA(record.c_str());
-        SetEnvironmentVariableA("VARIRUVU_URL_RECORD", record.c_str());
-        AnsiString command = "\"";
-        command += RecorderPath();
-        command += "\" %1";
-        for (const char* scheme : Schemes) {
-            AnsiString key = "Software\\Classes\\";
-            key += scheme;
-            HKEY k;
-            ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (key + "\\shell\\open\\command").c_str(), 0, nullptr, 0,
-                                      KEY_ALL_ACCESS, nullptr, &k, nullptr),
-                      ERROR_SUCCESS);
-            RegSetValueExA(k, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                           static_cast<DWORD>(command.size() + 1));
-            RegCloseKey(k);
-            HKEY s;
-            RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &s, nullptr);
-            RegSetValueExA(s, "URL Protocol", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-            RegCloseKey(s);
-        }
-    }
-    void TearDown() override
-    {
-        for (const char* scheme : Schemes)
-            RegDeleteTreeA(HKEY_CURRENT_USER, (AnsiString("Software\\Classes\\").append(scheme)).c_str());
-        SetEnvironmentVariableA("VARIRUVU_URL_RECORD", nullptr);
-        // The recorder may still hold the file for a moment.
-        for (int i = 0; i < 50 && FileExists(record) && !DeleteFileA(record.c_str()); ++i)
-            Sleep(20);
-        KitFormTest::TearDown();
-    }
-    // The recorded lines once `count` are there (or what there is after 10 s).
-    AnsiString Recorded(int count)
-    {
-        DWORD deadline = GetTickCount() + 10000;
-        AnsiString text;
-        while (GetTickCount() < deadline) {
-            text = ReadFileText(record);
-            if (static_cast<int>(std::count(text.begin(), text.end(), '\n')) >= count)
-                break;
-            Sleep(20);
-        }
-        return text;
-    }
+    // What the recorder wrote once `count` links are there (or after 10 s).
+    std::vector<AnsiString> Recorded(size_t count) { return recorder.WaitForLinks(count, 10000); }
     // Nothing is recorded within a while.
     bool NothingRecorded()
     {
         Sleep(1500);
-        return !FileExists(record);
+        return recorder.Links().empty();
     }
     TKitURLLabel* AddURLLabel(const AnsiString& caption, const AnsiString& url)
     {
@@ -104,16 +31,16 @@ protected:
         return label;
     }
 
-    AnsiString record;
+    TUrlRecorder recorder;
 };
 
-TEST_F(KitURLLabelTest, DISABLED_ClickOpensTheURLThroughTheShellAndMarksTheLabelVisited)
+TEST_F(KitURLLabelTest, ClickOpensTheURLThroughTheShellAndMarksTheLabelVisited)
 {
     TKitURLLabel* label = AddURLLabel("Our page", "http://www.example.com/kit?a=1");
     EXPECT_EQ(label->GetFont()->GetColor(), clHighlight);
     EXPECT_TRUE(label->GetFont()->GetStyle().Contains(fsUnderline));
     label->Click();
-    EXPECT_EQ(Recorded(1), "http://www.example.com/kit?a=1\r\n");
+    EXPECT_EQ(Recorded(1), std::vector<AnsiString>{"http://www.example.com/kit?a=1"});
     EXPECT_TRUE(label->GetVisited());
     EXPECT_EQ(label->GetFont()->GetColor(), static_cast<TColor>(RGB(128, 0, 128)));
     EXPECT_EQ(label->GetCurrentColor(), static_cast<TColor>(RGB(128, 0, 128)));
@@ -121,25 +48,26 @@ TEST_F(KitURLLabelTest, DISABLED_ClickOpensTheURLThroughTheShellAndMarksTheLabel
     EXPECT_EQ(label->GetFont()->GetColor(), clHighlight);
 }
 
-TEST_F(KitURLLabelTest, DISABLED_ABlankURLOpensTheCaptionAndABlankCaptionNothing)
+TEST_F(KitURLLabelTest, ABlankURLOpensTheCaptionAndABlankCaptionNothing)
 {
     TKitURLLabel* label = AddURLLabel("mailto:someone@example.com", "   ");
     label->Click();
-    EXPECT_EQ(Recorded(1), "mailto:someone@example.com\r\n");
+    EXPECT_EQ(Recorded(1), std::vector<AnsiString>{"mailto:someone@example.com"});
     EXPECT_TRUE(label->GetVisited());
 
     TKitURLLabel* blank = AddURLLabel(" ", "");
     blank->Click();
     EXPECT_FALSE(blank->GetVisited());
-    EXPECT_EQ(Recorded(2), "mailto:someone@example.com\r\n");
+    Sleep(1500);  // time enough for a wrongly started recorder to write
+    EXPECT_EQ(recorder.Links(), std::vector<AnsiString>{"mailto:someone@example.com"});
 }
 
 // The shell hands back the process of the program it started; the label must not keep it.
-TEST_F(KitURLLabelTest, DISABLED_TheStartedProgramsProcessHandleIsClosed)
+TEST_F(KitURLLabelTest, TheStartedProgramsProcessHandleIsClosed)
 {
     TKitURLLabel* label = AddURLLabel("x", "https://www.example.com/");
     label->Click();  // the first start may open handles of the shell's own for good
-    ASSERT_FALSE(Recorded(1).empty());
+    ASSERT_EQ(Recorded(1).size(), 1u);
     DWORD before = 0, after = 0;
     ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &before));
     for (int i = 0; i < 8; ++i)
@@ -156,7 +84,7 @@ TEST_F(KitURLLabelTest, AFailedOpenOffersOpenWithOnlyForHtmTargets)
     char exe[MAX_PATH];
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     AnsiString runDll = ExtractFilePath(exe) + "RunDLL32.exe";
-    ASSERT_TRUE(CopyFileA(RecorderPath().c_str(), runDll.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(URL_RECORDER_PATH).c_str(), runDll.c_str(), FALSE));
 
     TKitURLLabel* html = AddURLLabel("x", "C:\\no such folder\\page.html");
     html->Click();
@@ -166,7 +94,8 @@ TEST_F(KitURLLabelTest, AFailedOpenOffersOpenWithOnlyForHtmTargets)
     TKitURLLabel* htm = AddURLLabel("x", "C:\\no such folder\\PAGE.HTM");
     htm->Click();
     EXPECT_FALSE(htm->GetVisited());
-    EXPECT_EQ(Recorded(1), "Shell32.dll,OpenAs_RunDLL *.htm\r\n");
+    // The recorder writes each argument on a line of its own.
+    EXPECT_EQ(Recorded(2), (std::vector<AnsiString>{"Shell32.dll,OpenAs_RunDLL", "*.htm"}));
 
     for (int i = 0; i < 50 && !DeleteFileA(runDll.c_str()); ++i)
         Sleep(20);
