@@ -38,6 +38,9 @@ VARIRUVU_CLASS_INFO(TfrmMain, TForm)
     info.Method("cbShutdownClick", &TfrmMain::cbShutdownClick);
     info.Method("btnOKClick", &TfrmMain::btnOKClick);
     info.Method("btnLogFileClick", &TfrmMain::btnLogFileClick);
+    info.Method("btnHelpMainClick", &TfrmMain::btnHelpMainClick);
+    info.Method("btnlicenseClick", &TfrmMain::btnlicenseClick);
+    info.Method("btnbighelpClick", &TfrmMain::btnbighelpClick);
     info.Method("FormCloseQuery", &TfrmMain::FormCloseQuery);
     info.Method("btnAddFilesClick", &TfrmMain::btnAddFilesClick);
     info.Method("btnAddFoldersClick", &TfrmMain::btnAddFoldersClick);
@@ -91,7 +94,7 @@ void TfrmMain::BindComponents()
     oslang = Part<Tquonoslang>("oslang");
     icMain = Part<TLanguageController>("icMain");
     od = Part<TUniOpenDialog>("od");
-    PageControl = Part<TPageControl>("PageControl");
+    PageControl = Part<TKitPageControl>("PageControl");
     btnhome = Part<TUniLabel>("btnhome");
     btnfilesfolders = Part<TUniLabel>("btnfilesfolders");
     btnsettings = Part<TUniLabel>("btnsettings");
@@ -135,10 +138,10 @@ void TfrmMain::BindComponents()
     btnAddFolders = Part<TUniBitBtn>("btnAddFolders");
     btnRemove = Part<TUniBitBtn>("btnRemove");
     btnShred = Part<TUniBitBtn>("btnShred");
-    TabSheet8 = Part<TTabSheet>("TabSheet8");
-    TabSheet9 = Part<TTabSheet>("TabSheet9");
-    TabSheet10 = Part<TTabSheet>("TabSheet10");
-    TabSheet11 = Part<TTabSheet>("TabSheet11");
+    TabSheet8 = Part<TKitTabSheet>("TabSheet8");
+    TabSheet9 = Part<TKitTabSheet>("TabSheet9");
+    TabSheet10 = Part<TKitTabSheet>("TabSheet10");
+    TabSheet11 = Part<TKitTabSheet>("TabSheet11");
     lblSelectMethod = Part<TUniLabel>("lblSelectMethod");
     lblShredFile = Part<TUniLabel>("lblShredFile");
     cpProgBar = Part<TUniProgressBar>("cpProgBar");
@@ -223,7 +226,7 @@ void TfrmMain::SetMenuBold(TUniLabel* entry)
 void TfrmMain::ShowMenuPage(TUniLabel* entry, const char* page)
 {
     SetMenuBold(entry);
-    PageControl->SetActivePage(Part<TTabSheet>(page));
+    PageControl->SetActivePage(Part<TKitTabSheet>(page));
 }
 
 void TfrmMain::btnhomeClick(TObject*) { ShowMenuPage(btnhome, "TabSheet1"); }

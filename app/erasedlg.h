@@ -9,6 +9,7 @@
 #include "classlib/Forms.h"
 #include "classlib/StdCtrls.h"
 #include "classlib/SysUtils.h"
+#include "components/KitTabs.h"
 #include "engine/variruvu.h"
 #include "lang/LanguageController.h"
 #include "lang/quonoslanguage.h"
@@ -41,6 +42,10 @@ public:
     void cbShutdownClick(TObject* Sender);
     void btnOKClick(TObject* Sender);
     void btnLogFileClick(TObject* Sender);
+    // Help (Files page), the licence agreement (About page) and the whole help file (Help page).
+    void btnHelpMainClick(TObject* Sender);
+    void btnlicenseClick(TObject* Sender);
+    void btnbighelpClick(TObject* Sender);
     void FormCloseQuery(TObject* Sender, bool& CanClose);
     void WndProc(TMessage& message) override;
 
@@ -114,7 +119,7 @@ public:
     Tquonoslang* oslang = nullptr;
     TLanguageController* icMain = nullptr;
     TUniOpenDialog* od = nullptr;
-    TPageControl* PageControl = nullptr;
+    TKitPageControl* PageControl = nullptr;
     TUniLabel* btnhome = nullptr;
     TUniLabel* btnfilesfolders = nullptr;
     TUniLabel* btnsettings = nullptr;
@@ -158,10 +163,10 @@ public:
     TUniBitBtn* btnAddFolders = nullptr;
     TUniBitBtn* btnRemove = nullptr;
     TUniBitBtn* btnShred = nullptr;
-    TTabSheet* TabSheet8 = nullptr;
-    TTabSheet* TabSheet9 = nullptr;
-    TTabSheet* TabSheet10 = nullptr;
-    TTabSheet* TabSheet11 = nullptr;
+    TKitTabSheet* TabSheet8 = nullptr;
+    TKitTabSheet* TabSheet9 = nullptr;
+    TKitTabSheet* TabSheet10 = nullptr;
+    TKitTabSheet* TabSheet11 = nullptr;
     TUniLabel* lblSelectMethod = nullptr;
     TUniLabel* lblShredFile = nullptr;
     TUniProgressBar* cpProgBar = nullptr;
@@ -203,6 +208,10 @@ private:
     void RemoveWalkedFolder(const AnsiString& Path);
     void ReportFolderLeft(const AnsiString& Path);
     void ReportLeft(const AnsiString& text);
+    // The help file of the language box's entry in the program folder; empty when the entry has none
+    // or when one of the help files is missing, which has been reported then.
+    AnsiString LanguageHelpFile();
+    void ShowHelpTopic(const char* topic);
     // The command line's path is erased once the window is on screen, where the run can be watched and aborted.
     void StartRunWhenShown();
 };

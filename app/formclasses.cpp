@@ -6,6 +6,7 @@
 #include "classlib/ImgList.h"
 #include "components/KitBckgnd.h"
 #include "components/KitPanel.h"
+#include "components/KitTabs.h"
 #include "engine/variruvu.h"
 #include "lang/LanguageController.h"
 #include "lang/quonoslanguage.h"
@@ -21,7 +22,7 @@ void RegisterFormClasses()
                      &TUniPanel::ClassInfo(), &TKitSeparator::ClassInfo(), &TUniImage::ClassInfo(), &TUniLabel::ClassInfo(),
                      &TUniButton::ClassInfo(), &TUniBitBtn::ClassInfo(), &TUniCheckBox::ClassInfo(),
                      &TUniComboBox::ClassInfo(), &TUniListView::ClassInfo(), &TUniProgressBar::ClassInfo(),
-                     &TPageControl::ClassInfo(), &TTabSheet::ClassInfo(), &TImageList::ClassInfo(),
+                     &TKitPageControl::ClassInfo(), &TKitTabSheet::ClassInfo(), &TImageList::ClassInfo(),
                      &TUniOpenDialog::ClassInfo(), &TKitPanel::ClassInfo(), &Tquonlabel::ClassInfo(),
                      &TUniRichEdit::ClassInfo(), &TUniSpeedButton::ClassInfo(), &TBevel::ClassInfo()});
 }

@@ -808,6 +808,10 @@ void TWinControl::WndProc(TMessage& message)
     case CN_CHAR:
     case CN_SYSCHAR:
         return;
+    // A dialog key the form left alone is offered to every child in turn, until one takes it.
+    case CM_DIALOGKEY:
+        Broadcast(message);
+        return;
     case CM_ENABLEDCHANGED:
         if (FHandle)
             EnableWindow(FHandle, GetEnabled());

@@ -74,7 +74,7 @@ protected:
         EXPECT_EQ(form->btnShred->GetEnabled(), form->btnRemove->GetEnabled());
         return form->btnShred->GetEnabled() && IsWindowEnabled(form->btnShred->GetHandle());
     }
-    TTabSheet* Page() { return form->PageControl->GetActivePage(); }
+    TKitTabSheet* Page() { return form->PageControl->GetActivePage(); }
 
     // No splash pause and no licence viewer while the window is made and shown.
     TQuietStartSandbox settings;
@@ -159,7 +159,7 @@ TEST_F(MainWindow, DecliningTheConfirmationChangesNothing)
 {
     const AnsiString file = Write("keep.txt", 100);
     form->AddFileEntry(file);
-    TTabSheet* before = Page();
+    TKitTabSheet* before = Page();
     const std::vector<AnsiString> texts = Run([](const AnsiString&) { return IDNO; });
     EXPECT_EQ(texts, std::vector<AnsiString>{Text("sShred_Info")});
     EXPECT_TRUE(FileExists(file));
@@ -380,6 +380,79 @@ TEST_F(MainWindow, AbortDuringAFolderWalkStillTriesEveryFolderOnTheWay)
     EXPECT_EQ(Page(), form->TabSheet10);
     EXPECT_NE(FileExists(root + "\\a\\b\\x.bin"), FileExists(root + "\\a\\b\\z.bin"));
     EXPECT_EQ(RowCount(), 0);
+}
+
+// The pages have no tabs: the side menu and the run switch them, one page on
+// show at a time, in a white one-line frame, and a page switched to from a
+// control on the old page gives its own first control the focus.
+TEST_F(MainWindow, TheMenuAndTheRunShowOnePageAtATimeWithoutTabs)
+{
+    TKitPageControl* pages = form->PageControl;
+    auto page = [&](const char* name) { return dynamic_cast<TKitTabSheet*>(form->FindComponent(name)); };
+    auto shown = [&] {
+        std::vector<TKitTabSheet*> visible;
+        for (int i = 0; i < pages->GetPageCount(); ++i)
+            if (pages->GetPages(i)->GetVisible() && IsWindowVisible(pages->GetPages(i)->GetHandle()))
+                visible.push_back(pages->GetPages(i));
+        return visible;
+    };
+    struct TEntry {
+        void (TfrmMain::*Click)(TObject*);
+        const char* Page;
+    };
+    for (const TEntry& e : {TEntry{&TfrmMain::btnsettingsClick, "TabSheet3"}, TEntry{&TfrmMain::btnhelpClick, "TabSheet4"},
+                            TEntry{&TfrmMain::btnaboutClick, "TabSheet5"},
+                            TEntry{&TfrmMain::btnrecommendationClick, "TabSheet7"},
+                            TEntry{&TfrmMain::btnhomeClick, "TabSheet1"},
+                            TEntry{&TfrmMain::btnfilesfoldersClick, "TabSheet2"}}) {
+        (form.get()->*e.Click)(nullptr);
+        Application->ProcessMessages();
+        EXPECT_EQ(shown(), std::vector<TKitTabSheet*>{page(e.Page)}) << e.Page;
+        EXPECT_EQ(pages->GetTabs()->GetCount(), 0) << e.Page;
+        EXPECT_EQ(pages->GetTabIndex(), -1) << e.Page;
+    }
+
+    // The focus on the Files page's "Files" button moves with the switch to the Settings page's first control.
+    form->btnAddFiles->SetFocus();
+    form->btnsettingsClick(nullptr);
+    TWinControl* first = page("TabSheet3")->FindNextControl(nullptr, true, true, false);
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->Focused()) << first->GetName();
+
+    // A run started with "Wipe out" shows the Wiping page, then the Finished page with the focus on its button.
+    form->btnfilesfoldersClick(nullptr);
+    form->AddFileEntry(Write("gone.txt", 3000));
+    form->btnShred->SetFocus();
+    std::vector<TKitTabSheet*> during;
+    form->SafetyDelete->SetOnProgress(
+        TVariruvuProgressEvent::FromFunction([&](TObject*, uint8_t, uint8_t) { during = shown(); }));
+    Run();
+    EXPECT_EQ(during, std::vector<TKitTabSheet*>{form->TabSheet8});
+    EXPECT_EQ(shown(), std::vector<TKitTabSheet*>{form->TabSheet11});
+    TWinControl* finished = form->TabSheet11->FindNextControl(nullptr, true, true, false);
+    ASSERT_TRUE(finished);
+    EXPECT_TRUE(finished->Focused()) << finished->GetName();
+
+    // The frame is white to its last pixel; inside it the page's colour.
+    const int w = pages->GetWidth(), h = pages->GetHeight();
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    pages->PaintTo(dc, 0, 0);
+    int frame = 0;
+    for (int x = 0; x < w; ++x)
+        frame += (GetPixel(dc, x, 0) == RGB(255, 255, 255)) + (GetPixel(dc, x, h - 1) == RGB(255, 255, 255));
+    for (int y = 0; y < h; ++y)
+        frame += (GetPixel(dc, 0, y) == RGB(255, 255, 255)) + (GetPixel(dc, w - 1, y) == RGB(255, 255, 255));
+    EXPECT_EQ(frame, 2 * w + 2 * h);
+    for (TPoint p : {TPoint(1, 1), TPoint(w - 2, h - 2), TPoint(w - 2, 1), TPoint(1, h - 2)})
+        EXPECT_EQ(GetPixel(dc, p.x, p.y), static_cast<COLORREF>(0xFFFBF0)) << p.x << "," << p.y;
+    EXPECT_EQ(form->TabSheet11->GetBoundsRect(), TRect(1, 1, w - 1, h - 1));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ double Seconds()
 
 HWND Sheet(HWND main, const char* caption)
 {
-    for (HWND sheet : FindChildren(main, "TTabSheet"))
+    for (HWND sheet : FindChildren(main, "TKitTabSheet"))
         if (WindowText(sheet) == caption)
             return sheet;
     return nullptr;

@@ -280,7 +280,8 @@ TEST_F(EraseRun, ALanguageFileWhoseNoticesAskForOtherArgumentsCannotStopARun)
     }
     EXPECT_EQ(Entries(tree), std::vector<AnsiString>{"link.txt"});
     EXPECT_EQ(ReadAll(outside), outsideContent);
-    EXPECT_TRUE(FileExists(LogFileName()));
+    // The Finished page comes on show just before the log is written.
+    EXPECT_TRUE(WaitUntil([] { return FileExists(LogFileName()); }, 10000));
     EXPECT_TRUE(RemoveTreeWithLinks(scratch));
 }
 

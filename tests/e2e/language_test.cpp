@@ -57,7 +57,7 @@ struct TPage {
 const TPage Pages[] = {
     {31, "TabSheet1", {"cbShutdown"}},
     {85, "TabSheet2", {"btnAddFiles", "btnAddFolders", "btnRemove", "btnHelpMain", "btnLogFile", "btnShred"}},
-    {193, "TabSheet4", {"btnhelpfile"}},
+    {193, "TabSheet4", {"btnbighelp"}},
     {227, "TabSheet5", {"btnlicense"}},
     {139, "TabSheet3", {"cbSplash", "cbLicRun", "cbdellastapply", "btnOK"}},
 };

@@ -241,7 +241,7 @@ HWND FindPlacedChild(HWND top, const char* className, POINT inParent)
 
 HWND ShownSheet(HWND main)
 {
-    for (HWND sheet : FindChildren(main, "TTabSheet"))
+    for (HWND sheet : FindChildren(main, "TKitTabSheet"))
         if (IsWindowVisible(sheet))
             return sheet;
     return nullptr;
