@@ -245,6 +245,27 @@ void TBitmap::Draw(TCanvas* canvas, const TRect& rect)
     DeleteDC(src);
 }
 
+// A BITMAP resource is the file without its file header: put one in front.
+void TBitmap::LoadFromResourceName(HINSTANCE instance, const AnsiString& name)
+{
+    TResourceStream resource(instance, name, RT_BITMAP);
+    AnsiString data = ReadRestOfStream(&resource);
+    if (data.size() < sizeof(BITMAPINFOHEADER))
+        throw EInvalidGraphic(L"Bitmap image is not valid");
+    const auto* info = reinterpret_cast<const BITMAPINFOHEADER*>(data.data());
+    DWORD colours = info->biClrUsed ? info->biClrUsed : info->biBitCount <= 8 ? 1u << info->biBitCount : 0;
+    DWORD masks = info->biCompression == BI_BITFIELDS && info->biSize == sizeof(BITMAPINFOHEADER) ? 12 : 0;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfSize = static_cast<DWORD>(sizeof(file) + data.size());
+    file.bfOffBits = static_cast<DWORD>(sizeof(file) + info->biSize + masks + colours * sizeof(RGBQUAD));
+    TMemoryStream stream;
+    stream.WriteBuffer(&file, sizeof(file));
+    stream.WriteBuffer(data.data(), static_cast<int32_t>(data.size()));
+    stream.SetPosition(0);
+    LoadFromStream(&stream);
+}
+
 void TBitmap::LoadFromStream(TStream* stream)
 {
     AnsiString data = ReadRestOfStream(stream);

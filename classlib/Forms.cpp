@@ -383,6 +383,17 @@ TModalResult TCustomForm::ShowModal()
 
 // ---- focus ----
 
+// Every control on the form learns which control has the focus now (LParam).
+void TCustomForm::TellFocusChanged(TWinControl* parent, TMessage& message)
+{
+    for (int i = 0; i < parent->GetControlCount(); ++i) {
+        TControl* child = parent->GetControls(i);
+        child->Perform(message.Msg, message.WParam, message.LParam);
+        if (auto* container = dynamic_cast<TWinControl*>(child))
+            TellFocusChanged(container, message);
+    }
+}
+
 void TCustomForm::SetActiveControl(TWinControl* value)
 {
     if (value == FActiveControl)
@@ -392,15 +403,19 @@ void TCustomForm::SetActiveControl(TWinControl* value)
     FActiveControl = value;
     if (value)
         value->FreeNotification(this);
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(value));
     if (value && FHandle && GetVisible() && value->CanFocus() && !value->Focused())
         value->SetFocus();
 }
 
 void TCustomForm::FocusControl(TWinControl* control)
 {
+    bool changed = control != FActiveControl;
     FActiveControl = control;
     if (control)
         control->FreeNotification(this);
+    if (changed)
+        Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
     if (control && FHandle && control->CanFocus())
         ::SetFocus(control->GetHandle());
 }
@@ -455,6 +470,9 @@ void TCustomForm::WndProc(TMessage& message)
             return;
         }
         break;
+    case CM_FOCUSCHANGED:
+        TellFocusChanged(this, message);
+        return;
     case CM_ACTIONEXECUTE:
         message.Result = ExecuteAction(reinterpret_cast<TBasicAction*>(message.LParam)) ? 1 : 0;
         return;

@@ -97,6 +97,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    static void TellFocusChanged(TWinControl* parent, TMessage& message);
     void ShowingChanged();
     void FrameStyle(DWORD& style, DWORD& exStyle) const;
     TSize FrameSize() const;

@@ -335,6 +335,8 @@ public:
 
     void LoadFromStream(TStream* stream) override;
     void SaveToStream(TStream* stream) override;
+    // A BITMAP resource of the module; EResNotFound when it has none of that name.
+    void LoadFromResourceName(HINSTANCE instance, const AnsiString& name);
 
 protected:
     void Draw(TCanvas* canvas, const TRect& rect) override;

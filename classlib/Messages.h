@@ -31,6 +31,7 @@ constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_DIALOGKEY = CM_BASE + 22;
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 23;
+// Sent by a form to each of its controls when another control becomes its active one (LParam).
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 24;
 constexpr UINT CM_PARENTSHOWHINTCHANGED = CM_BASE + 26;
 constexpr UINT CM_HINTSHOW = CM_BASE + 48;

@@ -58,7 +58,7 @@ protected:
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
     // The size follows the text when AutoSize is on.
-    void AdjustBounds();
+    virtual void AdjustBounds();
     // The alignment and word-wrap part of the DrawText flags.
     UINT TextFlags() const;
 
