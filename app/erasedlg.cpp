@@ -92,6 +92,7 @@ void TfrmMain::BindComponents()
 {
     SafetyDelete = Part<TSafetyDelete>("SafetyDelete");
     oslang = Part<Tquonoslang>("oslang");
+    NetUpdate1 = Part<TNetUpdate>("NetUpdate1");
     icMain = Part<TLanguageController>("icMain");
     od = Part<TUniOpenDialog>("od");
     PageControl = Part<TKitPageControl>("PageControl");

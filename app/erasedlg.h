@@ -18,6 +18,7 @@
 #include "unicode_controls/UniDialogs.h"
 #include "unicode_controls/UniExtCtrls.h"
 #include "unicode_controls/UniStdCtrls.h"
+#include "update/NUpdate.h"
 
 class TfrmMain : public TForm {
 public:
@@ -117,6 +118,7 @@ public:
 
     TSafetyDelete* SafetyDelete = nullptr;
     Tquonoslang* oslang = nullptr;
+    TNetUpdate* NetUpdate1 = nullptr;
     TLanguageController* icMain = nullptr;
     TUniOpenDialog* od = nullptr;
     TKitPageControl* PageControl = nullptr;

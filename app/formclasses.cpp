@@ -15,6 +15,7 @@
 #include "unicode_controls/UniDialogs.h"
 #include "unicode_controls/UniExtCtrls.h"
 #include "unicode_controls/UniStdCtrls.h"
+#include "update/NUpdate.h"
 
 void RegisterFormClasses()
 {
@@ -24,5 +25,6 @@ void RegisterFormClasses()
                      &TUniComboBox::ClassInfo(), &TUniListView::ClassInfo(), &TUniProgressBar::ClassInfo(),
                      &TKitPageControl::ClassInfo(), &TKitTabSheet::ClassInfo(), &TImageList::ClassInfo(),
                      &TUniOpenDialog::ClassInfo(), &TKitPanel::ClassInfo(), &Tquonlabel::ClassInfo(),
-                     &TUniRichEdit::ClassInfo(), &TUniSpeedButton::ClassInfo(), &TBevel::ClassInfo()});
+                     &TUniRichEdit::ClassInfo(), &TUniSpeedButton::ClassInfo(), &TBevel::ClassInfo(),
+                     &TNetUpdate::ClassInfo()});
 }

@@ -48,6 +48,8 @@ VARIRUVU_EXCEPTION(EComponentError, Exception);
 VARIRUVU_EXCEPTION(EThread, Exception);
 VARIRUVU_EXCEPTION(EOutOfResources, Exception);
 VARIRUVU_EXCEPTION(EInvalidOperation, Exception);
+// A failed COM call: its HRESULT in the message.
+VARIRUVU_EXCEPTION(EOleError, Exception);
 
 // A failed system call: the system's own message for the error code.
 class EOSError : public Exception {
